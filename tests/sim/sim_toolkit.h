@@ -1,0 +1,67 @@
+// A toolkit with a virtual clock: the event pump jumps to the next due timer or scripted event,
+// so settle delays and whole scenarios run instantly and always in the same order.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/toolkit.h"
+
+namespace vexor::sim {
+
+struct MessageBoxCall {
+    std::string text;
+    std::string caption;
+    std::uint32_t style;
+};
+
+class SimToolkit : public Toolkit {
+public:
+    SimToolkit();
+    ~SimToolkit() override;
+
+    std::unique_ptr<Timer> CreateTimer(int intervalMs, bool enabled, std::function<void()> onTick) override;
+    // Advances virtual time to the next due event and runs it. Throws when nothing is due ever
+    // again: a real program would hang there.
+    void PumpEvents() override;
+    // Records the box, lets events run for the user's thinking time, then gives the next
+    // scripted answer (kIdNo when none is left).
+    int ShowMessageBox(const std::string& text, const std::string& caption, std::uint32_t style) override;
+
+    std::int64_t Now() const { return now_; }
+    // Runs action at virtual time timeMs (at once, at the next pump, when that time has passed).
+    void At(std::int64_t timeMs, std::function<void()> action);
+    void After(std::int64_t delayMs, std::function<void()> action) { At(now_ + delayMs, std::move(action)); }
+    // Runs every event due up to now + durationMs, then sets the clock there.
+    void RunFor(std::int64_t durationMs);
+    void RunUntil(std::int64_t timeMs);
+
+    void ScriptAnswer(int answer) { answers_.push_back(answer); }
+    void SetUserThinkingMs(std::int64_t ms) { thinkingMs_ = ms; }
+    const std::vector<MessageBoxCall>& MessageBoxes() const { return boxes_; }
+
+    struct SimTimer;
+
+private:
+    struct Scheduled {
+        std::int64_t due;
+        std::uint64_t sequence;
+        std::function<void()> action;
+    };
+    // The earliest due event: a timer or a scheduled action; false when there is none.
+    bool NextDue(std::int64_t* due) const;
+
+    std::int64_t now_ = 0;
+    std::uint64_t sequence_ = 0;
+    std::vector<SimTimer*> timers_;
+    std::vector<Scheduled> scheduled_;
+    std::deque<int> answers_;
+    std::int64_t thinkingMs_ = 0;
+    std::vector<MessageBoxCall> boxes_;
+};
+
+}  // namespace vexor::sim

@@ -1,0 +1,48 @@
+// The allowed-title list in the registry: one REG_SZ value per title under the Windows key,
+// named "Window" + the title's position in the list.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "monitor/monitor_state.h"
+#include "platform/registry.h"
+
+namespace vexor {
+
+constexpr RegistryKey kWindowsKeyRoot = kHkeyLocalMachine;
+constexpr char kWindowsKeyPath[] = "SOFTWARE\\Tessaly\\Popup\\Windows";
+constexpr char kTitleValuePrefix[] = "Window";
+
+// The decimal index in a title value's name: "Window" (in any case, as registry names are) and
+// digits without sign or leading zeros. nullopt for any other name (Window07, Foo).
+std::optional<std::string> TitleIndexDigits(const std::string& valueName);
+
+// A stored value as a title: text as it is, a 32-bit integer as its decimal digits, a byte
+// sequence as its bytes read as ANSI characters up to the first zero byte, anything else empty.
+std::string TitleText(const RegistryValue& value);
+
+class AllowedTitleStore {
+public:
+    explicit AllowedTitleStore(RegistryModule& registry) : registry_(registry) {}
+
+    // Refills the list from the key: every title value, in increasing order of index, empty
+    // texts skipped, at most the list's capacity. A missing key gives an empty list.
+    void Load(TextList& list);
+
+    // Stores every non-empty entry under its position, then removes every other value of the
+    // key. When a write fails the old values stay, so nothing stored is lost. A list without a
+    // non-empty entry leaves no key. True when the key now holds exactly the list.
+    bool Rewrite(const TextList& list);
+
+    // Deletes the key. True when it is gone (or was never there).
+    bool Erase();
+
+private:
+    // Removes every value of the key whose name is not a written position.
+    bool RemoveStaleValues(const std::vector<bool>& written);
+
+    RegistryModule& registry_;
+};
+
+}  // namespace vexor

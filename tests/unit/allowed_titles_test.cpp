@@ -1,0 +1,221 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "sim/sim_registry.h"
+#include "store/allowed_titles.h"
+
+namespace vexor::testing {
+namespace {
+
+class AllowedTitlesTest : public ::testing::Test {
+protected:
+    sim::SimRegistry registry_;
+    RegistryModule module_{registry_};
+    AllowedTitleStore store_{module_};
+    TextList list_;
+
+    void Put(const std::string& name, const std::string& text) {
+        registry_.PutText(kWindowsKeyRoot, kWindowsKeyPath, name, text);
+    }
+    void Fill(TextList& list, const std::vector<std::string>& titles) {
+        list.Clear();
+        for (const auto& title : titles) list.Append(title);
+    }
+    std::vector<std::string> Loaded() {
+        TextList loaded;
+        store_.Load(loaded);
+        std::vector<std::string> titles;
+        for (int i = 0; i < loaded.Count(); ++i) titles.push_back(loaded.At(i));
+        return titles;
+    }
+    // name=text of every stored value, sorted.
+    std::vector<std::string> Stored() {
+        std::vector<std::string> stored;
+        for (const auto& value : registry_.Values(kWindowsKeyRoot, kWindowsKeyPath)) {
+            stored.push_back(value.name + "=" + std::string(value.data.begin(), value.data.end() - 1));
+        }
+        std::sort(stored.begin(), stored.end());
+        return stored;
+    }
+};
+
+TEST(TitleIndexDigitsTest, AcceptsOnlyWindowAndACanonicalDecimalIndex) {
+    EXPECT_EQ(TitleIndexDigits("Window0"), "0");
+    EXPECT_EQ(TitleIndexDigits("Window1000"), "1000");
+    EXPECT_EQ(TitleIndexDigits("WINDOW3"), "3");
+    EXPECT_EQ(TitleIndexDigits("window12"), "12");
+    for (const char* name : {"Window07", "Window00", "Window", "Window-1", "Window+1", "Window 1", "Window1a",
+                             "Foo", "Windows1", "", "Windo1"}) {
+        EXPECT_EQ(TitleIndexDigits(name), std::nullopt) << name;
+    }
+}
+
+TEST_F(AllowedTitlesTest, MissingKeyLoadsAnEmptyListAndClearsTheOldOne) {
+    list_.Append("stale");
+    store_.Load(list_);
+    EXPECT_EQ(list_.Count(), 0);
+    EXPECT_FALSE(registry_.KeyExists(kWindowsKeyRoot, kWindowsKeyPath));
+}
+
+TEST_F(AllowedTitlesTest, LoadTakesTitleValuesInIndexOrderClosingGapsWithOneOpenKey) {
+    Put("Window10", "ten");
+    Put("Window2", "two");
+    Put("Foo", "foo");
+    Put("Window07", "leading zero");
+    Put("WINDOW0", "zero");
+    Put("Window1000", "thousand");
+    Put("Window99999999999999999999", "huge");
+    const long callsBefore = registry_.CallCount();
+    EXPECT_EQ(Loaded(), (std::vector<std::string>{"zero", "two", "ten", "thousand", "huge"}));
+    // One open, one listing pass (names + end), one query per title, one close.
+    EXPECT_EQ(registry_.CallCount() - callsBefore, 1 + 8 + 5 + 1);
+    EXPECT_EQ(registry_.OpenHandles(), 0);
+}
+
+TEST_F(AllowedTitlesTest, LoadTurnsEveryTypeIntoTextOrSkipsIt) {
+    Put("Window0", "");
+    registry_.Put(kWindowsKeyRoot, kWindowsKeyPath, "Window1", kRegDword, {0xFE, 0xFF, 0xFF, 0xFF});
+    registry_.Put(kWindowsKeyRoot, kWindowsKeyPath, "Window2", kRegBinary, {'A', 'd', 0, 'x'});
+    registry_.Put(kWindowsKeyRoot, kWindowsKeyPath, "Window3", 11, {1, 2, 3, 4, 5, 6, 7, 8});
+    registry_.Put(kWindowsKeyRoot, kWindowsKeyPath, "Window4", kRegExpandSz, {'%', 'X', '%', 0});
+    registry_.Put(kWindowsKeyRoot, kWindowsKeyPath, "Window5", kRegMultiSz, {'a', 0, 'b', 0, 0});
+    registry_.Put(kWindowsKeyRoot, kWindowsKeyPath, "Window6", kRegBinary, {});
+    registry_.Put(kWindowsKeyRoot, kWindowsKeyPath, "Window7", kRegSz, {});
+    EXPECT_EQ(Loaded(), (std::vector<std::string>{"-2", "Ad", "%X%", std::string("a\0b", 3)}));
+}
+
+TEST_F(AllowedTitlesTest, LoadKeepsTitlesBeyondWhatAWindowCanShowAndHugeValues) {
+    const std::string long300(300, 'L');
+    const std::string mebibyte(1 << 20, 'M');
+    Put("Window0", long300);
+    Put("Window1", mebibyte);
+    auto titles = Loaded();
+    ASSERT_EQ(titles.size(), 2u);
+    EXPECT_EQ(titles[0], long300);
+    EXPECT_EQ(titles[1], mebibyte);
+}
+
+TEST_F(AllowedTitlesTest, LoadStopsAtTheListsCapacityInIndexOrder) {
+    for (int i = 32799; i >= 0; --i) Put("Window" + std::to_string(i), "t" + std::to_string(i));
+    store_.Load(list_);
+    ASSERT_EQ(list_.Count(), kListCapacity);
+    EXPECT_EQ(list_.At(0), "t0");
+    EXPECT_EQ(list_.At(kListCapacity - 1), "t32766");
+}
+
+TEST_F(AllowedTitlesTest, RewriteStoresEveryNonEmptyEntryUnderItsPositionAndNothingElse) {
+    Put("Window0", "old zero");
+    Put("Window5", "old five");
+    Put("Window07", "odd name");
+    Put("window1", "old one");
+    Fill(list_, {"A - Internet Explorer", "", "Same", "Same", "Caf\xE9"});
+    EXPECT_TRUE(store_.Rewrite(list_));
+    EXPECT_EQ(Stored(), (std::vector<std::string>{"Window0=A - Internet Explorer", "Window2=Same", "Window3=Same",
+                                                  "Window4=Caf\xE9"}));
+    for (const auto& value : registry_.Values(kWindowsKeyRoot, kWindowsKeyPath)) EXPECT_EQ(value.type, kRegSz);
+    EXPECT_EQ(Loaded(), (std::vector<std::string>{"A - Internet Explorer", "Same", "Same", "Caf\xE9"}));
+}
+
+TEST_F(AllowedTitlesTest, RewriteOfAListWithoutTitlesLeavesNoKey) {
+    Put("Window0", "old");
+    Fill(list_, {"", ""});
+    EXPECT_TRUE(store_.Rewrite(list_));
+    EXPECT_FALSE(registry_.KeyExists(kWindowsKeyRoot, kWindowsKeyPath));
+    EXPECT_TRUE(registry_.KeyExists(kWindowsKeyRoot, "SOFTWARE\\Tessaly\\Popup"));
+    Fill(list_, {});
+    EXPECT_TRUE(store_.Rewrite(list_));  // already absent is not a failure
+    EXPECT_EQ(Loaded(), std::vector<std::string>{});
+}
+
+TEST_F(AllowedTitlesTest, EveryTitleOfALongListComesBack) {
+    for (int i = 0; i < 1001; ++i) list_.Append("Title " + std::to_string(i));
+    EXPECT_TRUE(store_.Rewrite(list_));
+    auto titles = Loaded();
+    ASSERT_EQ(titles.size(), 1001u);
+    EXPECT_EQ(titles[1000], "Title 1000");
+}
+
+TEST_F(AllowedTitlesTest, EraseDeletesTheKeyAndSaysWhetherItIsGone) {
+    Put("Window0", "a");
+    EXPECT_TRUE(store_.Erase());
+    EXPECT_FALSE(registry_.KeyExists(kWindowsKeyRoot, kWindowsKeyPath));
+    EXPECT_TRUE(store_.Erase());
+    registry_.Put(kWindowsKeyRoot, std::string(kWindowsKeyPath) + "\\Sub", "x", kRegSz, {0});
+    EXPECT_FALSE(store_.Erase());  // a key with a subkey is refused
+}
+
+TEST_F(AllowedTitlesTest, WithoutWriteRightsNothingStoredChangesAndTheFailureIsReported) {
+    Put("Window0", "kept");
+    registry_.DenyMachineWrites(true);
+    Fill(list_, {"kept", "new"});
+    EXPECT_FALSE(store_.Rewrite(list_));
+    Fill(list_, {});
+    EXPECT_FALSE(store_.Rewrite(list_));
+    EXPECT_FALSE(store_.Erase());
+    EXPECT_EQ(Loaded(), std::vector<std::string>{"kept"});
+    EXPECT_EQ(registry_.OpenHandles(), 0);
+}
+
+TEST_F(AllowedTitlesTest, FirstWriteWithoutAKeyCreatesItAndItsParents) {
+    Fill(list_, {"first"});
+    EXPECT_TRUE(store_.Rewrite(list_));
+    EXPECT_EQ(Stored(), std::vector<std::string>{"Window0=first"});
+}
+
+// Every change the commands make to the list: a title appended, one removed at each position,
+// all removed and one appended, and a load that closed gaps.
+std::vector<std::pair<std::vector<std::string>, std::vector<std::string>>> Transitions() {
+    const std::vector<std::string> old = {"A", "B", "A", "C", "D"};
+    std::vector<std::pair<std::vector<std::string>, std::vector<std::string>>> transitions;
+    auto appended = old;
+    appended.push_back("E");
+    transitions.emplace_back(old, appended);
+    for (std::size_t i = 0; i < old.size(); ++i) {
+        auto removed = old;
+        removed.erase(removed.begin() + static_cast<std::ptrdiff_t>(i));
+        transitions.emplace_back(old, removed);
+    }
+    transitions.emplace_back(old, std::vector<std::string>{"E"});
+    transitions.emplace_back(old, std::vector<std::string>{});
+    return transitions;
+}
+
+TEST_F(AllowedTitlesTest, RewriteStoppedAfterAnyNumberOfCallsKeepsEveryTitleBothListsHold) {
+    for (const auto& [before, after] : Transitions()) {
+        for (long calls = 0;; ++calls) {
+            sim::SimRegistry registry;
+            RegistryModule module(registry);
+            AllowedTitleStore store(module);
+            TextList list;
+            Fill(list, before);
+            ASSERT_TRUE(store.Rewrite(list));
+            Fill(list, after);
+            registry.StopAnsweringAfter(calls);
+            const bool finished = store.Rewrite(list);
+            registry.StopAnsweringAfter(-1);
+
+            TextList loaded;
+            store.Load(loaded);
+            std::vector<std::string> titles;
+            for (int i = 0; i < loaded.Count(); ++i) titles.push_back(loaded.At(i));
+            for (const std::string title : {"A", "B", "C", "D", "E"}) {
+                const auto inBefore = std::count(before.begin(), before.end(), title);
+                const auto inAfter = std::count(after.begin(), after.end(), title);
+                const auto inStore = std::count(titles.begin(), titles.end(), title);
+                EXPECT_GE(inStore, std::min(inBefore, inAfter)) << title << " after " << calls << " calls";
+                // A stopped rewrite may leave a moved title at both places, never a foreign one.
+                if (inBefore + inAfter == 0) {
+                    EXPECT_EQ(inStore, 0) << title;
+                }
+            }
+            if (finished) {
+                EXPECT_EQ(titles, after);
+                break;
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace vexor::testing

@@ -24,6 +24,7 @@ constexpr std::uint32_t kMbYesNo = 4;
 constexpr std::uint32_t kMbIconQuestion = 32;
 constexpr std::uint32_t kMbIconExclamation = 48;
 constexpr std::uint32_t kMbOk = 0;
+constexpr std::uint32_t kMbIconError = 16;
 constexpr int kIdYes = 6;
 constexpr int kIdNo = 7;
 

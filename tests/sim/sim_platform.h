@@ -1,7 +1,9 @@
-// The simulated toolkit and window system wired together: messages posted to a window are
-// delivered at the next turn of the event pump, as another process would handle them.
+// The simulated platform in one piece: messages posted to a window are delivered at the next
+// turn of the event pump, as another process would handle them.
 #pragma once
 
+#include "sim/sim_registry.h"
+#include "sim/sim_shell.h"
 #include "sim/sim_toolkit.h"
 #include "sim/sim_window_system.h"
 
@@ -10,6 +12,8 @@ namespace vexor::sim {
 struct SimPlatform {
     SimToolkit toolkit;
     SimWindowSystem windows;
+    SimRegistry registry;
+    SimShell shell;
 
     SimPlatform() {
         windows.SetPostHook([this](std::function<void()> deliver) { toolkit.After(0, std::move(deliver)); });

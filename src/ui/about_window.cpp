@@ -1,0 +1,25 @@
+#include "ui/about_window.h"
+
+namespace vexor {
+
+std::string FormatVersionLine(const ProgramVersion& version) {
+    return "Version " + std::to_string(version.major) + "." + std::to_string(version.minor) + "." +
+           std::to_string(version.revision);
+}
+
+void AboutWindow::Show() {
+    if (!open_) {
+        open_ = true;
+        versionText_ = "Version";
+        Form_Load();
+    }
+    if (changed) changed();  // shown again (and brought forward) when already open
+}
+
+void AboutWindow::Close() {
+    if (!open_) return;
+    open_ = false;
+    if (changed) changed();
+}
+
+}  // namespace vexor

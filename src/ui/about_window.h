@@ -1,0 +1,72 @@
+// The About window (frmabout): product title, version, description, copyright and addresses.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "ui/layout.h"
+
+namespace vexor {
+
+struct ProgramVersion {
+    int major = 0;
+    int minor = 0;
+    int revision = 0;
+};
+
+// "Version " and the three numbers joined by ".", each with exactly the digits it needs.
+std::string FormatVersionLine(const ProgramVersion& version);
+
+constexpr char kAboutCaption[] = "About";
+constexpr int kAboutClientWidth = 4770;
+constexpr int kAboutClientHeight = 3045;
+constexpr char kAboutDescription[] =
+    "This is a re-make of the original Vexor. It has been re-built from the ground up and works much better than "
+    "before.";
+constexpr char kAboutCopyright[] = "Copyright \xA9 2003 Tessaly Software.\r\nAll rights reserved.";
+constexpr char kAboutWebAddress[] = "http://www.tessaly.example/vexor/";
+constexpr char kAboutSupportAddress[] = "support@tessaly.example";
+constexpr std::uint32_t kAboutAddressColor = 0xFF0000;  // pure blue as 0x00BBGGRR
+
+constexpr int kAboutImageId = 301;
+constexpr int kAboutSupportId = 302;
+constexpr int kAboutWebId = 303;
+constexpr int kAboutCopyrightId = 304;
+constexpr int kAboutDescriptionId = 305;
+constexpr int kAboutVersionId = 306;
+constexpr int kAboutTitleId = 307;
+
+constexpr ControlSpec kAboutLayout[] = {
+    {kAboutImageId, "Image1", ControlKind::Picture, nullptr, 240, 240, 720, 720, -1, 0, FontKind::WindowDefault},
+    {kAboutSupportId, "Label6", ControlKind::Label, kAboutSupportAddress, 1200, 2520, 3375, 255, -1, 0, FontKind::WindowDefault},
+    {kAboutWebId, "Label5", ControlKind::Label, kAboutWebAddress, 1200, 2280, 3375, 255, -1, 0, FontKind::WindowDefault},
+    {kAboutCopyrightId, "Label4", ControlKind::Label, kAboutCopyright, 1200, 1680, 3375, 495, -1, 0, FontKind::WindowDefault},
+    {kAboutDescriptionId, "Label3", ControlKind::Label, kAboutDescription, 1200, 840, 3375, 735, -1, 0, FontKind::WindowDefault},
+    {kAboutVersionId, "lblversion", ControlKind::Label, "Version", 1200, 480, 3375, 255, -1, 0, FontKind::WindowDefault},
+    {kAboutTitleId, "Label1", ControlKind::Label, "Vexor 2003", 1200, 240, 3375, 255, -1, 0, FontKind::WindowDefault},
+};
+
+class AboutWindow {
+public:
+    // versionSource reads the program's own version resource.
+    explicit AboutWindow(std::function<ProgramVersion()> versionSource) : versionSource_(std::move(versionSource)) {}
+
+    // mabout_Click: one About window at a time; a new one runs its load step.
+    void Show();
+    // The user closed it: the next Show creates it anew.
+    void Close();
+
+    bool IsOpen() const { return open_; }
+    const std::string& VersionText() const { return versionText_; }
+
+    std::function<void()> changed;
+
+private:
+    void Form_Load() { versionText_ = FormatVersionLine(versionSource_()); }
+
+    std::function<ProgramVersion()> versionSource_;
+    bool open_ = false;
+    std::string versionText_ = "Version";
+};
+
+}  // namespace vexor

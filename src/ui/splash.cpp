@@ -1,0 +1,23 @@
+#include "ui/splash.h"
+
+namespace vexor {
+
+SplashWindow::SplashWindow(Toolkit& toolkit)
+    : timer1_(toolkit.CreateTimer(kSplashTimerMs, false, [this] { Timer1_Timer(); })) {}
+
+void SplashWindow::Show() {
+    if (open_) return;
+    open_ = true;
+    timer1_->SetEnabled(true);
+    if (changed) changed();
+}
+
+void SplashWindow::Close() {
+    if (!open_) return;
+    // The timer object lives on (it may be the one ticking now); stopped, it is as good as gone.
+    timer1_->SetEnabled(false);
+    open_ = false;
+    if (changed) changed();
+}
+
+}  // namespace vexor

@@ -1,0 +1,45 @@
+// The splash window (frmload): shown during start-up, closes itself after one second.
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "platform/toolkit.h"
+#include "ui/layout.h"
+
+namespace vexor {
+
+constexpr char kSplashCaption[] = "Vexor 2003";
+constexpr char kSplashText[] = "Taking Snapshop of Internet Explorer...";
+constexpr int kSplashTimerMs = 1000;
+// 258 x 46 pixels at 96 dots per inch.
+constexpr int kSplashClientWidth = 258 * 15;
+constexpr int kSplashClientHeight = 46 * 15;
+
+constexpr int kSplashImageId = 201;
+constexpr int kSplashLabelId = 202;
+constexpr ControlSpec kSplashLayout[] = {
+    {kSplashImageId, "Image1", ControlKind::Picture, nullptr, 8 * 15, 8 * 15, 32 * 15, 32 * 15, -1, 0, FontKind::WindowDefault},
+    {kSplashLabelId, "Label1", ControlKind::Label, kSplashText, 56 * 15, 16 * 15, 193 * 15, 17 * 15, -1, 0, FontKind::WindowDefault},
+};
+
+class SplashWindow {
+public:
+    explicit SplashWindow(Toolkit& toolkit);
+
+    // Creates the window, shows it without waiting and starts its one-second timer.
+    void Show();
+    // Closing destroys the window with its timer (its own tick, or the user's close box).
+    void Close();
+    bool IsOpen() const { return open_; }
+
+    std::function<void()> changed;  // the view follows IsOpen()
+
+private:
+    void Timer1_Timer() { Close(); }
+
+    std::unique_ptr<Timer> timer1_;
+    bool open_ = false;
+};
+
+}  // namespace vexor

@@ -1,0 +1,60 @@
+// The tray host window (frmsettings) and its menu mfile: the user's way into the running program.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "monitor/startup.h"
+
+namespace vexor {
+
+constexpr char kTrayHostClassName[] = "VexorTrayHost";
+
+enum class TrayItem : std::uint16_t {
+    mshow = 1001,
+    mshowlast = 1002,
+    mpause = 1003,
+    mb = 1004,
+    mabout = 1005,
+    mexit = 1006,
+    mcancel = 1007,
+};
+
+struct MenuItemSpec {
+    TrayItem id;
+    const char* name;
+    const char* caption;  // "-" is a separator line
+    bool isDefault;       // drawn bold
+};
+
+constexpr char kMenuCaption[] = "File";  // mfile, never shown as a menu bar
+constexpr MenuItemSpec kTrayMenuItems[] = {
+    {TrayItem::mshow, "mshow", "Popup Viewer", true},
+    {TrayItem::mshowlast, "mshowlast", "Show Last Popup", false},
+    {TrayItem::mpause, "mpause", "Pause", false},
+    {TrayItem::mb, "mb", "-", false},
+    {TrayItem::mabout, "mabout", "About", false},
+    {TrayItem::mexit, "mexit", "Exit", false},
+    {TrayItem::mcancel, "mcancel", "Cancel", false},
+};
+
+constexpr std::uint32_t kWmLButtonDblClk = 515;
+constexpr std::uint32_t kWmRButtonUp = 517;
+
+enum class TrayAction { None, ShowViewer, ShowMenu };
+
+// What a notification of the icon asks for, by the mouse message that happened on it. The number
+// comes straight from the notification, so it decodes the same at every screen resolution.
+TrayAction DecodeTrayNotification(std::uint32_t mouseMessage);
+
+// The host window's state: it is never shown, and owns the pause item's caption.
+struct TrayHost {
+    TrayHostHandles handles;        // set when the window exists
+    bool visible = false;
+    std::string mpauseCaption = "Pause";
+    std::function<void()> showMenu;  // shows mfile at the pointer
+    std::function<void()> changed;   // captions changed
+};
+
+}  // namespace vexor

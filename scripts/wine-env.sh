@@ -66,3 +66,10 @@ vexor_wine_stop() {
   fi
   VEXOR_XVFB_PID=
 }
+
+# Installs the demo browser where the program launches the browser from.
+vexor_install_browser() {
+  local dir="$WINEPREFIX/drive_c/Program Files/Internet Explorer"
+  mkdir -p "$dir"
+  cp "$1" "$dir/iexplore.exe"
+}

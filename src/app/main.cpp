@@ -1,0 +1,37 @@
+// The Windows entry point: wires the Win32 implementations to the program and runs the event
+// loop. Everything else happens in timer ticks and user events.
+#include <windows.h>
+
+#include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_shell.h"
+#include "platform/win32/win32_toolkit.h"
+#include "platform/win32/win32_window_system.h"
+#include "ui/application.h"
+#include "ui/win32/about_view.h"
+#include "ui/win32/popup_viewer_view.h"
+#include "ui/win32/splash_view.h"
+#include "ui/win32/tray_host_view.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    using namespace vexor;
+    win32::Win32Toolkit toolkit;
+    win32::Win32WindowSystem windows;
+    win32::Win32RegistryApi registry;
+    win32::Win32Shell shell;
+    Application app(PlatformServices{toolkit, windows, registry, shell, &win32::ReadProgramVersion});
+
+    win32::TrayHostView trayHost(app);
+    win32::PopupViewerView viewer(app);
+    win32::SplashView splash(app.Splash(), trayHost.Hwnd());
+    win32::AboutView about(app.About(), trayHost.Hwnd());
+
+    if (!app.Start()) return kStartupFailedExitCode;
+
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (viewer.TranslateDialogMessage(&message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}

@@ -1,0 +1,15 @@
+// Program launch, the notification-area icon and the process end over kernel32 and shell32.
+#pragma once
+
+#include "platform/shell.h"
+
+namespace vexor::win32 {
+
+class Win32Shell : public Shell {
+public:
+    bool LaunchProgram(const std::string& path, int showStyle) override;
+    bool NotifyIcon(std::uint32_t message, const TrayIconRecord& record) override;
+    void EndProcess(int exitCode) override;
+};
+
+}  // namespace vexor::win32

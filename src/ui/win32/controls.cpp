@@ -1,0 +1,107 @@
+#include "ui/win32/controls.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "ui/win32/window_base.h"
+
+namespace vexor::win32 {
+
+namespace {
+
+// 8.25 point text at the screen's dots per inch.
+ScopedFont MakeFont(const char* face, const Scale& scale, bool underline) {
+    LOGFONTA font{};
+    font.lfHeight = -MulDiv(33, scale.dpiY, 4 * 72);
+    font.lfWeight = FW_NORMAL;
+    font.lfUnderline = underline ? TRUE : FALSE;
+    font.lfCharSet = ANSI_CHARSET;
+    lstrcpynA(font.lfFaceName, face, LF_FACESIZE);
+    return ScopedFont(CreateFontIndirectA(&font));
+}
+
+struct ClassAndStyle {
+    const char* className;
+    DWORD style;
+};
+
+ClassAndStyle ClassFor(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::List:
+            return {"LISTBOX", WS_TABSTOP | WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT};
+        case ControlKind::Label:
+            return {"STATIC", SS_LEFT};
+        case ControlKind::LabelButton:
+            // Clicks arrive as STN_CLICKED; no tab stop, so no keyboard focus.
+            return {"STATIC", SS_LEFT | SS_NOTIFY};
+        case ControlKind::CommandButton:
+            return {"BUTTON", WS_TABSTOP | BS_PUSHBUTTON};
+        case ControlKind::Frame:
+            return {"BUTTON", BS_GROUPBOX};
+        case ControlKind::Picture:
+            return {"STATIC", SS_ICON | SS_REALSIZEIMAGE};
+    }
+    return {"STATIC", 0};
+}
+
+}  // namespace
+
+Scale Scale::OfScreen() {
+    HDC screen = GetDC(nullptr);
+    Scale scale{GetDeviceCaps(screen, LOGPIXELSX), GetDeviceCaps(screen, LOGPIXELSY)};
+    ReleaseDC(nullptr, screen);
+    if (scale.dpiX <= 0) scale.dpiX = 96;
+    if (scale.dpiY <= 0) scale.dpiY = 96;
+    return scale;
+}
+
+Fonts::Fonts(const Scale& scale)
+    : microsoftSansSerif_(MakeFont("Microsoft Sans Serif", scale, false)),
+      labelButton_(MakeFont("MS Sans Serif", scale, true)) {}
+
+HFONT Fonts::For(FontKind kind) const {
+    switch (kind) {
+        case FontKind::MicrosoftSansSerif:
+            return static_cast<HFONT>(microsoftSansSerif_.Get());
+        case FontKind::LabelButton:
+            return static_cast<HFONT>(labelButton_.Get());
+        case FontKind::WindowDefault:
+            break;
+    }
+    return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+std::map<int, HWND> CreateControls(HWND parent, const ControlSpec* begin, const ControlSpec* end, const Scale& scale,
+                                   const Fonts& fonts) {
+    std::map<int, HWND> controls;
+    std::map<int, const ControlSpec*> specs;
+    for (const ControlSpec* spec = begin; spec != end; ++spec) {
+        int left = spec->left;
+        int top = spec->top;
+        if (spec->parentId != 0) {
+            left += specs.at(spec->parentId)->left;
+            top += specs.at(spec->parentId)->top;
+        }
+        const ClassAndStyle kind = ClassFor(spec->kind);
+        HWND control = CreateWindowExA(0, kind.className, spec->text ? spec->text : "", WS_CHILD | WS_VISIBLE | kind.style,
+                                       scale.X(left), scale.Y(top), scale.X(spec->width), scale.Y(spec->height), parent,
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec->id)), ProgramInstance(), nullptr);
+        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.For(spec->font)), FALSE);
+        controls[spec->id] = control;
+        specs[spec->id] = spec;
+    }
+    // The keyboard visits the controls in the order of their tab indexes.
+    std::vector<const ControlSpec*> byTab;
+    for (const auto& [id, spec] : specs) byTab.push_back(spec);
+    std::sort(byTab.begin(), byTab.end(), [](const ControlSpec* a, const ControlSpec* b) { return a->tabIndex < b->tabIndex; });
+    HWND previous = HWND_TOP;
+    for (const ControlSpec* spec : byTab) {
+        SetWindowPos(controls[spec->id], previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        previous = controls[spec->id];
+    }
+    return controls;
+}
+
+void SetText(HWND control, const std::string& text) { SetWindowTextA(control, text.c_str()); }
+
+}  // namespace vexor::win32

@@ -1,0 +1,67 @@
+#include "ui/win32/tray_host_view.h"
+
+#include "platform/win32/win32_window_system.h"
+#include "resource.h"
+
+namespace vexor::win32 {
+
+TrayHostView::TrayHostView(Application& app)
+    : app_(app), taskbarCreated_(RegisterWindowMessageA("TaskbarCreated")) {
+    // A hidden top-level window, not a message-only one, so that it hears broadcasts such as
+    // the taskbar's restart.
+    Create({kTrayHostClassName, "", WS_OVERLAPPED, 0, nullptr, 0, 0});
+
+    menu_.Reset(CreatePopupMenu());
+    for (const MenuItemSpec& item : kTrayMenuItems) {
+        const UINT id = static_cast<UINT>(item.id);
+        if (std::string(item.caption) == "-") {
+            AppendMenuA(menu_.Get(), MF_SEPARATOR, id, nullptr);
+        } else {
+            AppendMenuA(menu_.Get(), MF_STRING, id, item.caption);
+        }
+        if (item.isDefault) SetMenuDefaultItem(menu_.Get(), id, FALSE);
+    }
+
+    trayIcon_ = LoadIconResource(IDI_PROGRAM, GetSystemMetrics(SM_CXSMICON));
+    TrayHost& model = app_.Tray();
+    model.handles = {FromHwnd(Hwnd()), static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(trayIcon_.Get()))};
+    model.showMenu = [this] { ShowMenuAtPointer(); };
+    model.changed = [this] { OnChanged(); };
+}
+
+void TrayHostView::ShowMenuAtPointer() {
+    POINT pointer;
+    GetCursorPos(&pointer);
+    // Our window must be foreground before TrackPopupMenu, or the menu will not disappear when
+    // the user clicks elsewhere.
+    SetForegroundWindow(Hwnd());
+    TrackPopupMenu(menu_.Get(), TPM_LEFTALIGN | TPM_LEFTBUTTON, pointer.x, pointer.y, 0, Hwnd(), nullptr);
+    PostMessageA(Hwnd(), WM_NULL, 0, 0);
+}
+
+void TrayHostView::OnChanged() {
+    const UINT id = static_cast<UINT>(TrayItem::mpause);
+    ModifyMenuA(menu_.Get(), id, MF_BYCOMMAND | MF_STRING, id, app_.Tray().mpauseCaption.c_str());
+}
+
+LRESULT TrayHostView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == taskbarCreated_) {
+        app_.TrayHost_TaskbarCreated();
+        return 0;
+    }
+    switch (message) {
+        case WM_MOUSEMOVE:
+            // The icon's callback: the mouse message that happened on the icon, as it was sent.
+            app_.TrayHost_Notification(static_cast<std::uint32_t>(lParam));
+            return 0;
+        case WM_COMMAND:
+            if (HIWORD(wParam) == 0) app_.MenuItem_Click(static_cast<TrayItem>(LOWORD(wParam)));
+            return 0;
+        case WM_CLOSE:
+            return 0;  // lives until the process ends
+        default:
+            return WindowBase::OnMessage(message, wParam, lParam);
+    }
+}
+
+}  // namespace vexor::win32

@@ -1,0 +1,47 @@
+// A top-level window whose window procedure forwards every message to a member function.
+#pragma once
+
+#include <windows.h>
+
+#include "platform/win32/scoped_handles.h"
+
+namespace vexor::win32 {
+
+class WindowBase {
+public:
+    WindowBase() = default;
+    WindowBase(const WindowBase&) = delete;
+    WindowBase& operator=(const WindowBase&) = delete;
+    virtual ~WindowBase() = default;
+
+    HWND Hwnd() const { return window_.Get(); }
+
+protected:
+    struct Frame {
+        const char* className;
+        const char* caption;
+        DWORD style;
+        DWORD exStyle;
+        HWND owner;
+        int clientWidth;   // pixels
+        int clientHeight;  // pixels
+    };
+
+    // Registers the class (once per process) with the program icon, and creates the window
+    // hidden, centred on the screen's work area, with the given client size.
+    void Create(const Frame& frame);
+    void Destroy() { window_.Reset(); }
+
+    virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    ScopedWindow window_;
+};
+
+HINSTANCE ProgramInstance();
+// An icon resource at a given size; the caller owns it.
+ScopedIcon LoadIconResource(int id, int size);
+
+}  // namespace vexor::win32

@@ -1,0 +1,186 @@
+#include "e2e/driver.h"
+
+#include <shellapi.h>
+#include <shlwapi.h>
+
+#include <algorithm>
+
+#include "platform/win32/win32_toolkit.h"
+#include "monitor/startup.h"
+#include "store/allowed_titles.h"
+
+namespace vexor::e2e {
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD deadlineMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        win32::DispatchPendingMessages();
+        if (condition()) return true;
+        if (GetTickCount() - start >= deadlineMs) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    }
+}
+
+void Pause(DWORD ms) { WaitUntil([] { return false; }, ms); }
+
+Program::Program(const std::string& path, const std::string& arguments) {
+    std::string commandLine = "\"" + path + "\"" + (arguments.empty() ? "" : " " + arguments);
+    std::vector<char> writable(commandLine.begin(), commandLine.end());
+    writable.push_back('\0');
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info{};
+    if (CreateProcessA(path.c_str(), writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
+        process_.Reset(info.hProcess);
+        CloseHandle(info.hThread);
+        processId_ = info.dwProcessId;
+    }
+}
+
+Program::~Program() { Kill(); }
+
+bool Program::Running() const {
+    return process_ && WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT;
+}
+
+int Program::WaitForExit(DWORD deadlineMs) {
+    if (!process_ || !WaitUntil([this] { return !Running(); }, deadlineMs)) return -1;
+    DWORD code = 0;
+    GetExitCodeProcess(process_.Get(), &code);
+    return static_cast<int>(code);
+}
+
+void Program::Kill() {
+    if (Running()) {
+        TerminateProcess(process_.Get(), 99);
+        WaitForSingleObject(process_.Get(), 5000);
+    }
+}
+
+std::string VexorPath() {
+    char path[MAX_PATH];
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path);
+    folder.resize(folder.find_last_of('\\') + 1);
+    return folder + "vexor.exe";
+}
+
+std::string BrowserPath() { return kBrowserPath; }
+
+std::vector<HWND> FindWindows(const char* className, const char* title) {
+    std::vector<HWND> found;
+    HWND after = nullptr;
+    while ((after = FindWindowExA(nullptr, after, className, title)) != nullptr) found.push_back(after);
+    return found;
+}
+
+HWND FindWindowOf(const char* className, const char* title) { return FindWindowA(className, title); }
+
+std::string WindowTitle(HWND window) {
+    wchar_t wide[512] = {};
+    GetWindowTextW(window, wide, 512);
+    char text[1024] = {};
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof(text), nullptr, nullptr);
+    return text;
+}
+
+DWORD ProcessOf(HWND window) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    return process;
+}
+
+std::string ControlText(HWND parent, int controlId) {
+    HWND control = GetDlgItem(parent, controlId);
+    wchar_t wide[1024] = {};
+    SendMessageW(control, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(wide));
+    char text[2048] = {};
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof(text), nullptr, nullptr);
+    return text;
+}
+
+namespace {
+LRESULT CALLBACK PlainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+}  // namespace
+
+HWND OpenWindow(const std::string& title, int width, int height, int left, int top) {
+    static const ATOM windowClass = [] {
+        WNDCLASSA cls{};
+        cls.lpfnWndProc = PlainWindowProc;
+        cls.hInstance = GetModuleHandleA(nullptr);
+        cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+        cls.lpszClassName = "VexorDriverWindow";
+        return RegisterClassA(&cls);
+    }();
+    (void)windowClass;
+    HWND window = CreateWindowExA(0, "VexorDriverWindow", title.c_str(), WS_OVERLAPPEDWINDOW, left, top, width, height,
+                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ShowWindow(window, SW_SHOWNORMAL);
+    SetForegroundWindow(window);
+    win32::DispatchPendingMessages();
+    return window;
+}
+
+void PostTrayNotification(HWND host, UINT mouseMessage) {
+    PostMessageA(host, WM_MOUSEMOVE, 1, static_cast<LPARAM>(mouseMessage));
+}
+
+bool TrayIconExists(HWND host) {
+    NOTIFYICONDATAA data{};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = host;
+    data.uID = 1;
+    data.uFlags = 0;
+    return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
+}
+
+HWND FindMessageBox(DWORD processId, const char* caption) {
+    for (HWND box : FindWindows("#32770", caption)) {
+        if (ProcessOf(box) == processId && IsWindowVisible(box)) return box;
+    }
+    return nullptr;
+}
+
+std::string MessageBoxText(HWND box) {
+    // The text is the box's static control with identifier 0xFFFF.
+    return ControlText(box, 0xFFFF);
+}
+
+void AnswerMessageBox(HWND box, int buttonId) {
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, buttonId)));
+}
+
+void KillDemoBrowsers() {
+    for (HWND window : FindWindows("VexorDemoBrowser")) {
+        win32::ScopedHandle process(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, ProcessOf(window)));
+        if (process) {
+            TerminateProcess(process.Get(), 0);
+            WaitForSingleObject(process.Get(), 5000);
+        }
+    }
+}
+
+void DeleteWindowsKey() { SHDeleteKeyA(HKEY_LOCAL_MACHINE, kWindowsKeyPath); }
+
+std::vector<std::string> StoredTitles() {
+    std::vector<std::string> titles;
+    HKEY opened = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kWindowsKeyPath, 0, KEY_READ, &opened) != ERROR_SUCCESS) return titles;
+    win32::ScopedKey key(opened);
+    for (DWORD index = 0;; ++index) {
+        char name[256];
+        DWORD nameLength = sizeof(name);
+        BYTE data[2048];
+        DWORD dataLength = sizeof(data);
+        DWORD type = 0;
+        if (RegEnumValueA(key.Get(), index, name, &nameLength, nullptr, &type, data, &dataLength) != ERROR_SUCCESS) break;
+        std::string text(reinterpret_cast<char*>(data), dataLength > 0 ? dataLength - 1 : 0);
+        titles.push_back(std::string(name, nameLength) + "=" + text);
+    }
+    std::sort(titles.begin(), titles.end());
+    return titles;
+}
+
+}  // namespace vexor::e2e

@@ -23,20 +23,23 @@ vexor_winpath() {
   printf 'Z:%s' "${p//\//\\}"
 }
 
-# vexor_wine_start PREFIX_DIR: starts Xvfb on a free display and prepares the prefix.
+# vexor_wine_start PREFIX_DIR: starts Xvfb on a free display (unless VEXOR_USE_DISPLAY=1, which
+# keeps $DISPLAY) and prepares the prefix.
 vexor_wine_start() {
   export WINEPREFIX=$1
   export WINEARCH
   WINEARCH=$(vexor_wine_arch)
   export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   if [ "$WINEARCH" = win64 ]; then export WINELOADER=/usr/lib/wine/wine64; fi
-  local n=90
-  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-  VEXOR_XVFB_PID=$!
-  export DISPLAY=":$n"
-  local i
-  for i in $(seq 1 100); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+  if [ "${VEXOR_USE_DISPLAY:-0}" != 1 ]; then
+    local n=90
+    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    VEXOR_XVFB_PID=$!
+    export DISPLAY=":$n"
+    local i
+    for i in $(seq 1 100); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+  fi
   if [ ! -f "$WINEPREFIX/.vexor-ready" ]; then
     rm -rf "$WINEPREFIX"
     mkdir -p "$(dirname "$WINEPREFIX")"

@@ -10,7 +10,7 @@ namespace vexor {
 enum class ControlKind { List, Label, LabelButton, CommandButton, Frame, Picture };
 
 enum class FontKind {
-    WindowDefault,        // the toolkit's default window font
+    WindowDefault,        // the toolkit's default window font: "MS Sans Serif" 8.25 pt
     MicrosoftSansSerif,   // "Microsoft Sans Serif" 8.25 pt
     LabelButton,          // "MS Sans Serif" 8.25 pt, underlined
 };
@@ -24,6 +24,7 @@ struct ControlSpec {
     int tabIndex;        // -1: takes no focus
     int parentId;        // 0: the window; else the frame's id
     FontKind font;
+    bool sizedToText = false;  // the width follows the text (label-buttons always do)
 };
 
 constexpr int kTwipsPerInch = 1440;

@@ -46,7 +46,7 @@ constexpr ControlSpec kViewerLayout[] = {
     {kCmdPauseId, "cmdpause", ControlKind::LabelButton, "Pause", 3000, 1200, 450, 195, 14, 0, FontKind::LabelButton},
     {kCmdShowId, "cmdshow", ControlKind::LabelButton, "Show Last Popup", 1560, 1200, 1260, 195, 13, 0, FontKind::LabelButton},
     {kCmdDeleteId, "cmddelete", ControlKind::LabelButton, "Delete", 120, 1200, 465, 195, 12, 0, FontKind::LabelButton},
-    {kLabel1Id, "Label1", ControlKind::Label, "These won't be closed by Vexor", 120, 75, 2490, 195, 11, 0, FontKind::WindowDefault},
+    {kLabel1Id, "Label1", ControlKind::Label, "These won't be closed by Vexor", 120, 75, 2490, 195, 11, 0, FontKind::WindowDefault, true},
     {kLabel5Id, "Label5", ControlKind::LabelButton, "Delete All", 720, 1200, 675, 195, 10, 0, FontKind::LabelButton},
     {kLabel4Id, "Label4", ControlKind::Label, "Allowed Popup Handles", 2640, 4680, 1815, 255, 1, 0, FontKind::WindowDefault},
     {kLabel3Id, "Label3", ControlKind::Label, "Allowed Popup Sizes", 240, 4680, 1815, 255, 0, 0, FontKind::WindowDefault},

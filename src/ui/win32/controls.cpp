@@ -46,6 +46,20 @@ ClassAndStyle ClassFor(ControlKind kind) {
 
 }  // namespace
 
+void FitToText(HWND control) {
+    char text[512];
+    const int length = GetWindowTextA(control, text, sizeof(text));
+    HDC dc = GetDC(control);
+    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    SIZE extent{};
+    GetTextExtentPoint32A(dc, text, length, &extent);
+    SelectObject(dc, previous);
+    ReleaseDC(control, dc);
+    RECT rect;
+    GetClientRect(control, &rect);
+    SetWindowPos(control, nullptr, 0, 0, extent.cx, rect.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 Scale Scale::OfScreen() {
     HDC screen = GetDC(nullptr);
     Scale scale{GetDeviceCaps(screen, LOGPIXELSX), GetDeviceCaps(screen, LOGPIXELSY)};
@@ -56,7 +70,8 @@ Scale Scale::OfScreen() {
 }
 
 Fonts::Fonts(const Scale& scale)
-    : microsoftSansSerif_(MakeFont("Microsoft Sans Serif", scale, false)),
+    : windowDefault_(MakeFont("MS Sans Serif", scale, false)),
+      microsoftSansSerif_(MakeFont("Microsoft Sans Serif", scale, false)),
       labelButton_(MakeFont("MS Sans Serif", scale, true)) {}
 
 HFONT Fonts::For(FontKind kind) const {
@@ -68,7 +83,7 @@ HFONT Fonts::For(FontKind kind) const {
         case FontKind::WindowDefault:
             break;
     }
-    return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    return static_cast<HFONT>(windowDefault_.Get());
 }
 
 std::map<int, HWND> CreateControls(HWND parent, const ControlSpec* begin, const ControlSpec* end, const Scale& scale,
@@ -82,11 +97,14 @@ std::map<int, HWND> CreateControls(HWND parent, const ControlSpec* begin, const 
             left += specs.at(spec->parentId)->left;
             top += specs.at(spec->parentId)->top;
         }
-        const ClassAndStyle kind = ClassFor(spec->kind);
+        ClassAndStyle kind = ClassFor(spec->kind);
+        // A label one line high shows as much of its text as fits instead of wrapping it away.
+        if (spec->kind == ControlKind::Label && spec->height <= 255) kind.style = SS_LEFTNOWORDWRAP;
         HWND control = CreateWindowExA(0, kind.className, spec->text ? spec->text : "", WS_CHILD | WS_VISIBLE | kind.style,
                                        scale.X(left), scale.Y(top), scale.X(spec->width), scale.Y(spec->height), parent,
                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec->id)), ProgramInstance(), nullptr);
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.For(spec->font)), FALSE);
+        if (spec->sizedToText || spec->kind == ControlKind::LabelButton) FitToText(control);
         controls[spec->id] = control;
         specs[spec->id] = spec;
     }

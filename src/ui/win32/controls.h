@@ -26,6 +26,7 @@ public:
     HFONT For(FontKind kind) const;
 
 private:
+    ScopedFont windowDefault_;
     ScopedFont microsoftSansSerif_;
     ScopedFont labelButton_;
 };
@@ -41,5 +42,7 @@ std::map<int, HWND> CreateControls(HWND parent, const ControlSpec (&table)[N], c
 }
 
 void SetText(HWND control, const std::string& text);
+// Sizes a label to its text in its font, as a label that sizes itself does.
+void FitToText(HWND control);
 
 }  // namespace vexor::win32

@@ -49,6 +49,7 @@ void PopupViewerView::OnChanged() {
     GetWindowTextA(Hwnd(), caption, sizeof(caption));
     if (model.Caption() != caption) SetText(Hwnd(), model.Caption());
     SetText(controls_[kCmdPauseId], model.CmdPauseCaption());
+    FitToText(controls_[kCmdPauseId]);
     const bool visible = IsWindowVisible(Hwnd()) != FALSE;
     if (model.Visible() && !visible) {
         ShowWindow(Hwnd(), SW_SHOWNORMAL);

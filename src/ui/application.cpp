@@ -1,5 +1,8 @@
 #include "ui/application.h"
 
+#include "commands/pause_resume.h"
+#include "commands/release_popup.h"
+#include "commands/remove_titles.h"
 #include "monitor/startup.h"
 
 namespace vexor {
@@ -10,7 +13,8 @@ Application::Application(PlatformServices services)
       store_(registry_),
       viewer_(services.toolkit, services.windows, store_),
       splash_(services.toolkit),
-      about_(services.programVersion) {}
+      about_(services.programVersion),
+      commands_{viewer_.GetMonitor().State(), services.windows, store_, services.toolkit} {}
 
 bool Application::Start() {
     if (Form_Load()) return true;
@@ -61,6 +65,12 @@ void Application::MenuItem_Click(TrayItem item) {
         case TrayItem::mexit:
             mexit_Click();
             break;
+        case TrayItem::mshowlast:
+            mshowlast_Click();
+            break;
+        case TrayItem::mpause:
+            mpause_Click();
+            break;
         default:
             break;  // Cancel, the separator
     }
@@ -76,6 +86,31 @@ void Application::mexit_Click() {
     RemoveTrayIcon(services_.shell, tray_.handles);
     // At once: no window is asked to close, and nothing done to other windows is undone.
     services_.shell.EndProcess(0);
+}
+
+void Application::mshowlast_Click() { ShowLastPopup(commands_); }
+
+void Application::cmdshow_Click() { ShowLastPopup(commands_); }
+
+void Application::cmddelete_Click() { DeleteSelectedTitle(commands_); }
+
+void Application::Label5_Click() { DeleteAllTitles(commands_); }
+
+void Application::LContained_DblClick() { ReleaseSelectedPopup(commands_); }
+
+// Each toggle reads its own control's caption; both captions end equal.
+void Application::cmdpause_Click() {
+    SetPauseCaptions(PauseToggle(viewer_.CmdPauseCaption(), viewer_.GetMonitor().State().Timer1()));
+}
+
+void Application::mpause_Click() {
+    SetPauseCaptions(PauseToggle(tray_.mpauseCaption, viewer_.GetMonitor().State().Timer1()));
+}
+
+void Application::SetPauseCaptions(const std::string& caption) {
+    viewer_.SetCmdPauseCaption(caption);
+    tray_.mpauseCaption = caption;
+    if (tray_.changed) tray_.changed();
 }
 
 }  // namespace vexor

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "commands/command_context.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
 #include "platform/toolkit.h"
@@ -46,6 +47,16 @@ public:
     void mshow_Click();
     void mabout_Click() { about_.Show(); }
     void mexit_Click();
+    void mshowlast_Click();
+    void mpause_Click();
+
+    // The Popup Viewer's commands.
+    void cmdshow_Click();
+    void cmddelete_Click();
+    void Label5_Click();
+    void cmdpause_Click();
+    void LContained_DblClick();
+    void cmdview_Click() { LContained_DblClick(); }
 
     PopupViewer& Viewer() { return viewer_; }
     TrayHost& Tray() { return tray_; }
@@ -54,6 +65,8 @@ public:
     AllowedTitleStore& Store() { return store_; }
 
 private:
+    void SetPauseCaptions(const std::string& caption);
+
     PlatformServices services_;
     RegistryModule registry_;
     AllowedTitleStore store_;
@@ -61,6 +74,7 @@ private:
     PopupViewer viewer_;
     SplashWindow splash_;
     AboutWindow about_;
+    CommandContext commands_;
     bool trayIconAdded_ = false;
 };
 

@@ -19,4 +19,30 @@ void PopupViewer::SetCmdPauseCaption(const std::string& caption) {
     Changed();
 }
 
+void PopupViewer::Form_MouseMove() {
+    for (int id : kHoverLabels) SetLabelColor(id, kColorButtonText);
+}
+
+int PopupViewer::LabelColor(int controlId) const {
+    for (std::size_t i = 0; i < kHoverLabels.size(); ++i) {
+        if (kHoverLabels[i] == controlId) return labelColors_[i];
+    }
+    return kColorButtonText;
+}
+
+void PopupViewer::SetLabelColor(int controlId, int colorIndex) {
+    for (std::size_t i = 0; i < kHoverLabels.size(); ++i) {
+        if (kHoverLabels[i] == controlId) {
+            labelColors_[i] = colorIndex;
+            if (labelColorChanged) labelColorChanged(controlId);
+        }
+    }
+}
+
+void PopupViewer::OKPopups_MouseDown() {
+    const std::string* selected = Lists().OKPopups.SelectedEntry();
+    okPopupsToolTip_ = selected ? *selected : std::string();
+    Changed();
+}
+
 }  // namespace vexor

@@ -2,6 +2,7 @@
 // small window in which the user sees the allowed titles and gives the list commands.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <string>
 
@@ -75,9 +76,28 @@ public:
     const std::string& CmdPauseCaption() const { return cmdpauseCaption_; }
     void SetCmdPauseCaption(const std::string& caption);
 
+    // Hover highlight: a pointer move over one of the four bottom label-buttons highlights it;
+    // only a pointer move over the bare window background returns all four to the button-text
+    // colour. "View" never highlights.
+    void cmddelete_MouseMove() { SetLabelColor(kCmdDeleteId, kColorHighlight); }
+    void Label5_MouseMove() { SetLabelColor(kLabel5Id, kColorHighlight); }
+    void cmdshow_MouseMove() { SetLabelColor(kCmdShowId, kColorHighlight); }
+    void cmdpause_MouseMove() { SetLabelColor(kCmdPauseId, kColorHighlight); }
+    void Form_MouseMove();
+    // The system colour index a label-button is drawn in.
+    int LabelColor(int controlId) const;
+
+    // Any mouse button pressed on the allowed-title list: its tooltip becomes the selected
+    // entry's full text, or empty with nothing selected.
+    void OKPopups_MouseDown();
+    const std::string& OKPopupsToolTip() const { return okPopupsToolTip_; }
+
     std::function<void()> changed;
+    std::function<void(int controlId)> labelColorChanged;
 
 private:
+    void SetLabelColor(int controlId, int colorIndex);
+
     void SetVisible(bool visible);
     void Changed() {
         if (changed) changed();
@@ -88,6 +108,10 @@ private:
     std::string caption_;
     bool visible_ = false;
     std::string cmdpauseCaption_ = "Pause";
+    // Delete, Delete All, Pause, Show Last Popup: the order in which the background resets them.
+    static constexpr std::array<int, 4> kHoverLabels = {kCmdDeleteId, kLabel5Id, kCmdPauseId, kCmdShowId};
+    std::array<int, 4> labelColors_ = {kColorButtonText, kColorButtonText, kColorButtonText, kColorButtonText};
+    std::string okPopupsToolTip_;
 };
 
 }  // namespace vexor

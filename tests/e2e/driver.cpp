@@ -152,6 +152,84 @@ void AnswerMessageBox(HWND box, int buttonId) {
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, buttonId)));
 }
 
+void MovePointer(HWND window, int clientX, int clientY) {
+    POINT point{clientX, clientY};
+    ClientToScreen(window, &point);
+    SetCursorPos(point.x, point.y);
+    INPUT move{};
+    move.type = INPUT_MOUSE;
+    move.mi.dx = (point.x * 65535) / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    move.mi.dy = (point.y * 65535) / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &move, sizeof(move));
+}
+
+namespace {
+POINT ControlMiddle(HWND parent, int controlId) {
+    RECT rect;
+    GetWindowRect(GetDlgItem(parent, controlId), &rect);
+    POINT middle{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    ScreenToClient(parent, &middle);
+    return middle;
+}
+}  // namespace
+
+void MovePointerToControl(HWND parent, int controlId) {
+    const POINT middle = ControlMiddle(parent, controlId);
+    MovePointer(parent, middle.x, middle.y);
+}
+
+void Click(HWND window, int clientX, int clientY) {
+    MovePointer(window, clientX, clientY);
+    Pause(100);
+    INPUT buttons[2] = {};
+    buttons[0].type = buttons[1].type = INPUT_MOUSE;
+    buttons[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    buttons[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, buttons, sizeof(INPUT));
+}
+
+void ClickControl(HWND parent, int controlId) {
+    const POINT middle = ControlMiddle(parent, controlId);
+    Click(parent, middle.x, middle.y);
+}
+
+void ClickListItem(HWND parent, int listId, int index) {
+    HWND list = GetDlgItem(parent, listId);
+    const int itemHeight = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
+    const int top = static_cast<int>(SendMessageW(list, LB_GETTOPINDEX, 0, 0));
+    POINT point{8, (index - top) * itemHeight + itemHeight / 2 + 2};
+    ClientToScreen(list, &point);
+    ScreenToClient(parent, &point);
+    Click(parent, point.x, point.y);
+}
+
+std::vector<std::string> ListItems(HWND parent, int listId) {
+    HWND list = GetDlgItem(parent, listId);
+    std::vector<std::string> items;
+    const int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        wchar_t wide[1024] = {};
+        SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(wide));
+        char text[2048] = {};
+        WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof(text), nullptr, nullptr);
+        items.push_back(text);
+    }
+    return items;
+}
+
+bool ControlShowsColor(HWND parent, int controlId, COLORREF color) {
+    RECT rect;
+    GetWindowRect(GetDlgItem(parent, controlId), &rect);
+    HDC screen = GetDC(nullptr);
+    bool found = false;
+    for (int y = rect.top; y < rect.bottom && !found; ++y) {
+        for (int x = rect.left; x < rect.right && !found; ++x) found = GetPixel(screen, x, y) == color;
+    }
+    ReleaseDC(nullptr, screen);
+    return found;
+}
+
 void KillDemoBrowsers() {
     for (HWND window : FindWindows("VexorDemoBrowser")) {
         win32::ScopedHandle process(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, ProcessOf(window)));
@@ -181,6 +259,20 @@ std::vector<std::string> StoredTitles() {
     }
     std::sort(titles.begin(), titles.end());
     return titles;
+}
+
+void StoreTitles(const std::vector<std::string>& titles) {
+    HKEY created = nullptr;
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kWindowsKeyPath, 0, nullptr, 0, KEY_WRITE, nullptr, &created, nullptr) !=
+        ERROR_SUCCESS) {
+        return;
+    }
+    win32::ScopedKey key(created);
+    for (std::size_t i = 0; i < titles.size(); ++i) {
+        const std::string name = "Window" + std::to_string(i);
+        RegSetValueExA(key.Get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(titles[i].c_str()),
+                       static_cast<DWORD>(titles[i].size() + 1));
+    }
 }
 
 }  // namespace vexor::e2e

@@ -64,11 +64,26 @@ HWND FindMessageBox(DWORD processId, const char* caption);
 std::string MessageBoxText(HWND box);
 void AnswerMessageBox(HWND box, int buttonId);
 
+// The pointer, as the user moves it: to a point of a window's client area, or to the middle of
+// a control; a click is a press and a release of the left button there.
+void MovePointer(HWND window, int clientX, int clientY);
+void MovePointerToControl(HWND parent, int controlId);
+void Click(HWND window, int clientX, int clientY);
+void ClickControl(HWND parent, int controlId);
+// Clicks the item of a list box of another process.
+void ClickListItem(HWND parent, int listId, int index);
+// The items of a list box of another process.
+std::vector<std::string> ListItems(HWND parent, int listId);
+// Whether any pixel of a control on screen has this colour.
+bool ControlShowsColor(HWND parent, int controlId, COLORREF color);
+
 // Ends every demo browser that is still running.
 void KillDemoBrowsers();
 // Removes the allowed-title key, so that a test starts clean.
 void DeleteWindowsKey();
 // name=data of every value of the allowed-title key, as stored.
 std::vector<std::string> StoredTitles();
+// Stores titles as Window0, Window1, ...
+void StoreTitles(const std::vector<std::string>& titles);
 
 }  // namespace vexor::e2e

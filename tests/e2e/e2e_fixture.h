@@ -37,7 +37,7 @@ protected:
         vexor_ = std::make_unique<Program>(VexorPath());
         ASSERT_TRUE(vexor_->Running());
         ASSERT_TRUE(WaitUntil([this] { return (host_ = Own(kTrayHostClassName)) != nullptr; })) << "no tray host window";
-        viewer_ = Own(kViewerClassName);
+        ASSERT_TRUE(WaitUntil([this] { return (viewer_ = Own(kViewerClassName)) != nullptr; })) << "no Popup Viewer";
     }
 
     // Starts the program and waits until the snapshot has closed the launched browser window.

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "sim/sim_platform.h"
 #include "ui/application.h"
 
@@ -28,6 +30,29 @@ protected:
         toolkit_.RunFor(5000);
         ASSERT_EQ(lists_.OKWinSizes.Count(), 1);
     }
+
+    // A pop-up that the next tick traps.
+    WindowHandle TrapPopup(const std::string& title, WindowRect rect = {300, 300, 700, 600}) {
+        WindowHandle popup = windows_.Create(title, rect);
+        toolkit_.RunFor(1000);
+        EXPECT_FALSE(windows_.Window(popup).visible) << title;
+        return popup;
+    }
+    std::vector<std::string> Titles(const TextList& list) const {
+        std::vector<std::string> titles;
+        for (int i = 0; i < list.Count(); ++i) titles.push_back(list.At(i));
+        return titles;
+    }
+    // name=text of the stored title values, sorted.
+    std::vector<std::string> Stored() {
+        std::vector<std::string> stored;
+        for (const auto& value : registry_.Values(kWindowsKeyRoot, kWindowsKeyPath)) {
+            stored.push_back(value.name + "=" + std::string(value.data.begin(), value.data.end() - 1));
+        }
+        std::sort(stored.begin(), stored.end());
+        return stored;
+    }
+    Timer& Timer1() { return app_.Viewer().GetMonitor().State().Timer1(); }
 
     sim::SimPlatform platform_;
     sim::SimToolkit& toolkit_ = platform_.toolkit;

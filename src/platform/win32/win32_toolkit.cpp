@@ -79,8 +79,9 @@ void Win32Toolkit::PumpEvents() {
 }
 
 int Win32Toolkit::ShowMessageBox(const std::string& text, const std::string& caption, std::uint32_t style) {
+    // Owned by the program's active window, which gets the activation back when the box closes.
     // The box's own loop keeps dispatching this thread's messages, timer ticks among them.
-    return MessageBoxA(nullptr, text.c_str(), caption.c_str(), style);
+    return MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(), style);
 }
 
 int Win32Toolkit::DotsPerInchX() {

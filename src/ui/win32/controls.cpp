@@ -30,7 +30,8 @@ ClassAndStyle ClassFor(ControlKind kind) {
         case ControlKind::List:
             return {"LISTBOX", WS_TABSTOP | WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT};
         case ControlKind::Label:
-            return {"STATIC", SS_LEFT};
+            // SS_NOTIFY: the label takes its own pointer moves instead of passing them through.
+            return {"STATIC", SS_LEFT | SS_NOTIFY};
         case ControlKind::LabelButton:
             // Clicks arrive as STN_CLICKED; no tab stop, so no keyboard focus.
             return {"STATIC", SS_LEFT | SS_NOTIFY};
@@ -99,7 +100,7 @@ std::map<int, HWND> CreateControls(HWND parent, const ControlSpec* begin, const 
         }
         ClassAndStyle kind = ClassFor(spec->kind);
         // A label one line high shows as much of its text as fits instead of wrapping it away.
-        if (spec->kind == ControlKind::Label && spec->height <= 255) kind.style = SS_LEFTNOWORDWRAP;
+        if (spec->kind == ControlKind::Label && spec->height <= 255) kind.style = SS_LEFTNOWORDWRAP | SS_NOTIFY;
         HWND control = CreateWindowExA(0, kind.className, spec->text ? spec->text : "", WS_CHILD | WS_VISIBLE | kind.style,
                                        scale.X(left), scale.Y(top), scale.X(spec->width), scale.Y(spec->height), parent,
                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec->id)), ProgramInstance(), nullptr);

@@ -1,5 +1,6 @@
 // The Popup Viewer on screen: a fixed tool window without control box, its controls made from
-// the layout table, its lists mirroring the monitor's lists.
+// the layout table, its lists mirroring the monitor's lists, its label-buttons starting the
+// commands and following the hover highlight.
 #pragma once
 
 #include <map>
@@ -27,13 +28,23 @@ private:
     class ListMirror;
 
     void OnChanged();
-    void MirrorList(int controlId, TextList& list);
+    void MirrorList(int controlId, ListObserver* list);
+    void OnCommand(int controlId, int notification);
+    LRESULT OnControlColor(HDC dc, HWND control);
+    // Pointer moves and button presses over controls arrive at the controls themselves.
+    void SubclassControl(int controlId);
+    static LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                        DWORD_PTR self);
+    void OnControlMouseMove(int controlId);
+    void OnOKPopupsMouseDown();
+    void SyncSelection(int controlId);
 
     Application& app_;
     Scale scale_ = Scale::OfScreen();
     Fonts fonts_{scale_};
     std::map<int, HWND> controls_;
     std::vector<std::unique_ptr<ListMirror>> mirrors_;
+    ScopedWindow toolTip_;
 };
 
 }  // namespace vexor::win32

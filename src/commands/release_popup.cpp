@@ -1,0 +1,35 @@
+#include "commands/release_popup.h"
+
+#include "monitor/foreground_check.h"
+
+namespace vexor {
+
+void ReleaseSelectedPopup(CommandContext& context) {
+    TextList& trapped = context.state.lists.LContained;
+    bool saved = false;
+    {
+        ForegroundCheckHold hold(context.state.Timer1());
+        if (const std::string* title = trapped.SelectedEntry()) {
+            const WindowHandle window = context.windows.FindWindowA(nullptr, *title);
+            context.AllowedTitles().Append(*title);
+            context.windows.SetWindowTextA(window, kAllowedMarkerTitle);
+            context.windows.ShowWindow(window, kSwRestore);
+        }
+        saved = context.store.Rewrite(context.AllowedTitles());
+        trapped.RemoveAt(trapped.Selected());
+        context.GetSettings();
+    }
+    if (!saved) context.ReportSaveFailure();
+}
+
+void ShowLastPopup(CommandContext& context) {
+    const WindowHandle window = LastPopup();
+    const std::string title = ReadWindowTitle(context.windows, window);
+    // A window shown before already bears the marker; the marker is no title to allow.
+    if (!title.empty() && title != kAllowedMarkerTitle) context.AllowedTitles().Append(title);
+    context.windows.SetWindowTextA(window, kAllowedMarkerTitle);
+    context.windows.ShowWindow(window, kSwRestore);
+    if (!context.store.Rewrite(context.AllowedTitles())) context.ReportSaveFailure();
+}
+
+}  // namespace vexor

@@ -1,0 +1,28 @@
+#include "commands/remove_titles.h"
+
+#include "monitor/startup.h"
+
+namespace vexor {
+
+void DeleteSelectedTitle(CommandContext& context) {
+    TextList& titles = context.AllowedTitles();
+    bool saved = false;
+    {
+        ForegroundCheckHold hold(context.state.Timer1());
+        titles.RemoveAt(titles.Selected());
+        saved = context.store.Rewrite(titles);
+        context.GetSettings();
+    }
+    if (!saved) context.ReportSaveFailure();
+}
+
+void DeleteAllTitles(CommandContext& context) {
+    // Events, timer ticks among them, go on while the question waits.
+    if (context.toolkit.ShowMessageBox(kDeleteAllQuestion, kApplicationTitle, kConfirmStyle) != kIdYes) return;
+    context.AllowedTitles().Clear();
+    const bool saved = context.store.Erase();
+    context.GetSettings();
+    if (!saved) context.ReportSaveFailure();
+}
+
+}  // namespace vexor

@@ -1,0 +1,16 @@
+// Taking titles off the allowed-title list: Delete (the selected one) and Delete All.
+#pragma once
+
+#include "commands/command_context.h"
+
+namespace vexor {
+
+constexpr char kDeleteAllQuestion[] = "Delete All Allowed Popups?";
+
+// cmddelete_Click: removes the selected title (nothing with no selection), saves and reloads.
+void DeleteSelectedTitle(CommandContext& context);
+
+// Label5_Click: after the user confirms, clears the list, erases the key and reloads.
+void DeleteAllTitles(CommandContext& context);
+
+}  // namespace vexor

@@ -9,6 +9,8 @@
 //   vexor_ctl answer CAPTION BUTTON [MS]   answers a message box (6 yes, 7 no, 1 ok)
 //   vexor_ctl key VK                       presses and releases a key
 //   vexor_ctl close CLASS                  asks the window of the class to close
+//   vexor_ctl point CLASS CONTROL          moves the pointer to a control of the window
+//   vexor_ctl click CLASS CONTROL          clicks a control of the window
 // Exit code 0 on success, 1 when the deadline passed or nothing was found.
 #include <windows.h>
 
@@ -80,6 +82,12 @@ int main(int argc, char** argv) {
         keys[0].ki.wVk = keys[1].ki.wVk = static_cast<WORD>(std::strtoul(name, nullptr, 0));
         keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
         ok = SendInput(2, keys, sizeof(INPUT)) == 2;
+    } else if ((command == "point" || command == "click") && argc > 3) {
+        HWND window = FindWindowA(name, nullptr);
+        const int control = std::atoi(argv[3]);
+        if (window && command == "point") MovePointerToControl(window, control);
+        if (window && command == "click") ClickControl(window, control);
+        ok = window != nullptr;
     } else if (command == "close") {
         HWND window = FindWindowA(name, nullptr);
         if (window) PostMessageA(window, WM_CLOSE, 0, 0);

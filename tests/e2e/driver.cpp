@@ -105,6 +105,25 @@ LRESULT CALLBACK PlainWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
 }
 }  // namespace
 
+std::string DescribeDesktop() {
+    std::string text = "foreground \"" + WindowTitle(GetForegroundWindow()) + "\"; visible windows from the top:";
+    for (HWND window = GetTopWindow(nullptr); window != nullptr; window = GetWindow(window, GW_HWNDNEXT)) {
+        if (!IsWindowVisible(window)) continue;
+        char className[128] = {};
+        GetClassNameA(window, className, sizeof(className));
+        text += "\n  [" + std::string(className) + "] \"" + WindowTitle(window) + "\" pid " + std::to_string(ProcessOf(window));
+    }
+    return text;
+}
+
+bool BringToFront(HWND window) {
+    return WaitUntil([window] {
+        if (GetForegroundWindow() == window) return true;
+        SetForegroundWindow(window);
+        return false;
+    }, 3000);
+}
+
 HWND OpenWindow(const std::string& title, int width, int height, int left, int top) {
     static const ATOM windowClass = [] {
         WNDCLASSA cls{};
@@ -118,8 +137,13 @@ HWND OpenWindow(const std::string& title, int width, int height, int left, int t
     HWND window = CreateWindowExA(0, "VexorDriverWindow", title.c_str(), WS_OVERLAPPEDWINDOW, left, top, width, height,
                                   nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     ShowWindow(window, SW_SHOWNORMAL);
-    SetForegroundWindow(window);
-    win32::DispatchPendingMessages();
+    // Activation of another process's window (after a hide, say) can arrive late and take the
+    // foreground back: insist until the new window holds it, or has been hidden already.
+    WaitUntil([window] {
+        if (!IsWindowVisible(window) || GetForegroundWindow() == window) return true;
+        SetForegroundWindow(window);
+        return false;
+    }, 3000);
     return window;
 }
 
@@ -152,15 +176,29 @@ void AnswerMessageBox(HWND box, int buttonId) {
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, buttonId)));
 }
 
-void MovePointer(HWND window, int clientX, int clientY) {
+namespace {
+// A mouse event at a point of the screen. Every event carries its position: a button event
+// without one may land where the pointer was before the last move arrived.
+INPUT MouseAt(POINT screen, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = (screen.x * 65535) / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = (screen.y * 65535) / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    return input;
+}
+
+POINT ToScreen(HWND window, int clientX, int clientY) {
     POINT point{clientX, clientY};
     ClientToScreen(window, &point);
+    return point;
+}
+}  // namespace
+
+void MovePointer(HWND window, int clientX, int clientY) {
+    const POINT point = ToScreen(window, clientX, clientY);
     SetCursorPos(point.x, point.y);
-    INPUT move{};
-    move.type = INPUT_MOUSE;
-    move.mi.dx = (point.x * 65535) / (GetSystemMetrics(SM_CXSCREEN) - 1);
-    move.mi.dy = (point.y * 65535) / (GetSystemMetrics(SM_CYSCREEN) - 1);
-    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    INPUT move = MouseAt(point, 0);
     SendInput(1, &move, sizeof(move));
 }
 
@@ -182,10 +220,8 @@ void MovePointerToControl(HWND parent, int controlId) {
 void Click(HWND window, int clientX, int clientY) {
     MovePointer(window, clientX, clientY);
     Pause(100);
-    INPUT buttons[2] = {};
-    buttons[0].type = buttons[1].type = INPUT_MOUSE;
-    buttons[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    buttons[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    const POINT point = ToScreen(window, clientX, clientY);
+    INPUT buttons[2] = {MouseAt(point, MOUSEEVENTF_LEFTDOWN), MouseAt(point, MOUSEEVENTF_LEFTUP)};
     SendInput(2, buttons, sizeof(INPUT));
 }
 

@@ -31,6 +31,7 @@ public:
     // The exit code once ended within the deadline, else -1.
     int WaitForExit(DWORD deadlineMs = kDefaultDeadlineMs);
     DWORD Id() const { return processId_; }
+    HANDLE Handle() const { return process_.Get(); }
     void Kill();
 
 private:
@@ -50,6 +51,12 @@ DWORD ProcessOf(HWND window);
 // The text of a control, read with the W form (the A form returns one character across processes
 // under Wine), converted to the ANSI code page.
 std::string ControlText(HWND parent, int controlId);
+
+// The visible top-level windows from the top, with class, title and process: for failure messages.
+std::string DescribeDesktop();
+
+// Brings a window of any process to the front and waits until it holds the foreground.
+bool BringToFront(HWND window);
 
 // A window of this process, with a title and an outer size, shown and activated.
 HWND OpenWindow(const std::string& title, int width, int height, int left = 120, int top = 90);

@@ -32,7 +32,8 @@ TEST_F(ViewerE2E, ShowLastPopupGivesThePopupBackAndItsTitleSurvivesARestart) {
     ClickControl(viewer_, kCmdShowId);
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(popup) != FALSE; })) << "not restored";
     EXPECT_EQ(WindowTitle(popup), "Vexor Allowed Popup");
-    EXPECT_EQ(StoredTitles(), std::vector<std::string>{"Window0=Story Offer - Internet Explorer"});
+    // The window is restored before the title is saved: wait for the save.
+    EXPECT_TRUE(WaitUntil([] { return StoredTitles() == std::vector<std::string>{"Window0=Story Offer - Internet Explorer"}; }));
     EXPECT_EQ(ListItems(viewer_, kOKPopupsId), std::vector<std::string>{"Story Offer - Internet Explorer"});
 
     // The next run loads the title: a pop-up of that title is retitled, not hidden.

@@ -108,10 +108,13 @@ std::int32_t SimWindowSystem::GetWindowTextA(WindowHandle window, char* buffer, 
     if (maxCount <= 0) return 0;
     buffer[0] = '\0';
     SimWindow* w = Find(window);
-    if (!w) return 0;
-    const std::size_t count = std::min(w->title.size(), static_cast<std::size_t>(maxCount - 1));
-    std::memcpy(buffer, w->title.data(), count);
-    buffer[count] = '\0';
+    std::size_t count = 0;
+    if (w) {
+        count = std::min(w->title.size(), static_cast<std::size_t>(maxCount - 1));
+        std::memcpy(buffer, w->title.data(), count);
+        buffer[count] = '\0';
+    }
+    if (afterTitleRead_) afterTitleRead_(window);
     return static_cast<std::int32_t>(count);
 }
 

@@ -53,6 +53,8 @@ public:
     // platform hands them to the event pump).
     void SetPostHook(std::function<void(std::function<void()>)> hook) { postHook_ = std::move(hook); }
     void DeliverPostedMessages();
+    // Runs after every title read: lets a test close a window in the middle of a tick.
+    void SetAfterTitleRead(std::function<void(WindowHandle)> hook) { afterTitleRead_ = std::move(hook); }
 
     bool Exists(WindowHandle window) const { return windows_.count(window) != 0; }
     const SimWindow& Window(WindowHandle window) const { return windows_.at(window); }
@@ -85,6 +87,7 @@ private:
     WindowHandle nextHandle_ = 0x10020;
     std::vector<std::pair<WindowHandle, std::uint32_t>> posted_;
     std::function<void(std::function<void()>)> postHook_;
+    std::function<void(WindowHandle)> afterTitleRead_;
     std::vector<WindowCall> calls_;
 };
 

@@ -9,7 +9,10 @@
 #include <functional>
 #include <vector>
 
+#include "commands/release_popup.h"
 #include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_toolkit.h"
+#include "platform/win32/win32_window_system.h"
 #include "store/allowed_titles.h"
 
 namespace {
@@ -70,6 +73,27 @@ int main() {
     const double rewriteSame = MedianMs(kRuns, fill, rewrite);
     const double rewriteFresh = MedianMs(kRuns, erase, rewrite);
     const double rewriteOld = MedianMs(kRuns, fill, rewriteByDeleteAndWrites);
+
+    // Show Last Popup with 1000 titles stored: append, retitle, restore, rewrite 1001 titles.
+    win32::Win32Toolkit toolkit;
+    win32::Win32WindowSystem windows;
+    MonitorState state(toolkit, [] {}, [] {});
+    state.Timer1().SetEnabled(false);
+    state.Timer2().SetEnabled(false);
+    CommandContext context{state, windows, store, toolkit};
+    HWND popup = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
+    SetLastPopup(win32::FromHwnd(popup));
+    const double showLast = MedianMs(
+        kRuns,
+        [&] {
+            fill();
+            store.Load(state.lists.OKPopups);
+            SetWindowTextA(popup, "A pop-up the user wants - Internet Explorer");
+            ShowWindow(popup, SW_HIDE);
+        },
+        [&] { ShowLastPopup(context); });
+    DestroyWindow(popup);
     store.Erase();
 
     std::printf("registry cost, %d titles, median of %d runs (ms)\n", kTitles, kRuns);
@@ -80,5 +104,6 @@ int main() {
     std::printf("  rewrite over the same titles   %9.2f\n", rewriteSame);
     std::printf("  rewrite into a missing key     %9.2f\n", rewriteFresh);
     std::printf("  delete key + 1000 writes       %9.2f   (the unsafe pattern, for comparison)\n", rewriteOld);
+    std::printf("  Show Last Popup, 1000 stored   %9.2f\n", showLast);
     return 0;
 }

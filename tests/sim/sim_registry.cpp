@@ -207,4 +207,14 @@ std::vector<SimValue> SimRegistry::Values(RegistryKey root, const std::string& p
     return values;
 }
 
+std::vector<std::string> SimRegistry::TextValues(RegistryKey root, const std::string& path) {
+    std::vector<std::string> texts;
+    for (const SimValue& value : Values(root, path)) {
+        const std::size_t length = value.data.empty() ? 0 : value.data.size() - 1;  // without the NUL
+        texts.push_back(value.name + "=" + std::string(value.data.begin(), value.data.begin() + static_cast<std::ptrdiff_t>(length)));
+    }
+    std::sort(texts.begin(), texts.end());
+    return texts;
+}
+
 }  // namespace vexor::sim

@@ -49,6 +49,8 @@ public:
     const SimValue* Find(RegistryKey root, const std::string& path, const std::string& name) const;
     // Values in the platform's enumeration order; empty for a missing key.
     std::vector<SimValue> Values(RegistryKey root, const std::string& path);
+    // "name=text" of every value of a key holding text, sorted: what a test compares.
+    std::vector<std::string> TextValues(RegistryKey root, const std::string& path);
     int OpenHandles() const { return static_cast<int>(handles_.size()); }
     long CallCount() const { return calls_; }
 

@@ -29,15 +29,7 @@ protected:
         for (int i = 0; i < loaded.Count(); ++i) titles.push_back(loaded.At(i));
         return titles;
     }
-    // name=text of every stored value, sorted.
-    std::vector<std::string> Stored() {
-        std::vector<std::string> stored;
-        for (const auto& value : registry_.Values(kWindowsKeyRoot, kWindowsKeyPath)) {
-            stored.push_back(value.name + "=" + std::string(value.data.begin(), value.data.end() - 1));
-        }
-        std::sort(stored.begin(), stored.end());
-        return stored;
-    }
+    std::vector<std::string> Stored() { return registry_.TextValues(kWindowsKeyRoot, kWindowsKeyPath); }
 };
 
 TEST(TitleIndexDigitsTest, AcceptsOnlyWindowAndACanonicalDecimalIndex) {

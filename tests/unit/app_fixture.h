@@ -43,15 +43,7 @@ protected:
         for (int i = 0; i < list.Count(); ++i) titles.push_back(list.At(i));
         return titles;
     }
-    // name=text of the stored title values, sorted.
-    std::vector<std::string> Stored() {
-        std::vector<std::string> stored;
-        for (const auto& value : registry_.Values(kWindowsKeyRoot, kWindowsKeyPath)) {
-            stored.push_back(value.name + "=" + std::string(value.data.begin(), value.data.end() - 1));
-        }
-        std::sort(stored.begin(), stored.end());
-        return stored;
-    }
+    std::vector<std::string> Stored() { return registry_.TextValues(kWindowsKeyRoot, kWindowsKeyPath); }
     Timer& Timer1() { return app_.Viewer().GetMonitor().State().Timer1(); }
 
     sim::SimPlatform platform_;

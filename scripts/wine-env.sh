@@ -52,6 +52,8 @@ vexor_wine_start() {
     wineserver -w 2>/dev/null || true
     touch "$WINEPREFIX/.vexor-ready"
   fi
+  # The resolution of the screen starts at 96 dots per inch, whatever a stopped run left.
+  vexor_wine reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null 2>&1 || true
   # A warm server keeps every start of a Windows program short.
   wineserver -p 60
   vexor_wine cmd /c exit >/dev/null 2>&1 || true

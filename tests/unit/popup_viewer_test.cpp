@@ -71,12 +71,12 @@ TEST(ViewerLayoutTest, ClientAreaIs246By98PixelsAt96DotsPerInch) {
     EXPECT_EQ(TwipsToPixels(kViewerClientWidth, 120), 308);
     // Everything the user can reach lies inside the client area; the monitor's working lists
     // lie below it.
-    for (const ControlSpec& spec : kViewerLayout) {
-        const bool reachable = spec.parentId == 0 && spec.top + spec.height <= kViewerClientHeight &&
-                               spec.left + spec.width <= kViewerClientWidth;
-        const bool workingStorage = spec.id == kOKWinSizesId || spec.id == kOKWindowsId || spec.id == kTrappedFrameId ||
-                                    spec.parentId == kTrappedFrameId || spec.id == kLabel3Id || spec.id == kLabel4Id;
-        EXPECT_NE(reachable, workingStorage) << spec.name;
+    for (const ControlSpec& row : kViewerLayout) {
+        const bool reachable = row.parentId == 0 && row.top + row.height <= kViewerClientHeight &&
+                               row.left + row.width <= kViewerClientWidth;
+        const bool workingStorage = row.id == kOKWinSizesId || row.id == kOKWindowsId || row.id == kTrappedFrameId ||
+                                    row.parentId == kTrappedFrameId || row.id == kLabel3Id || row.id == kLabel4Id;
+        EXPECT_NE(reachable, workingStorage) << row.name;
     }
 }
 

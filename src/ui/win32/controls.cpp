@@ -90,33 +90,33 @@ HFONT Fonts::For(FontKind kind) const {
 std::map<int, HWND> CreateControls(HWND parent, const ControlSpec* begin, const ControlSpec* end, const Scale& scale,
                                    const Fonts& fonts) {
     std::map<int, HWND> controls;
-    std::map<int, const ControlSpec*> specs;
-    for (const ControlSpec* spec = begin; spec != end; ++spec) {
-        int left = spec->left;
-        int top = spec->top;
-        if (spec->parentId != 0) {
-            left += specs.at(spec->parentId)->left;
-            top += specs.at(spec->parentId)->top;
+    std::map<int, const ControlSpec*> rows;
+    for (const ControlSpec* row = begin; row != end; ++row) {
+        int left = row->left;
+        int top = row->top;
+        if (row->parentId != 0) {
+            left += rows.at(row->parentId)->left;
+            top += rows.at(row->parentId)->top;
         }
-        ClassAndStyle kind = ClassFor(spec->kind);
+        ClassAndStyle kind = ClassFor(row->kind);
         // A label one line high shows as much of its text as fits instead of wrapping it away.
-        if (spec->kind == ControlKind::Label && spec->height <= 255) kind.style = SS_LEFTNOWORDWRAP | SS_NOTIFY;
-        HWND control = CreateWindowExA(0, kind.className, spec->text ? spec->text : "", WS_CHILD | WS_VISIBLE | kind.style,
-                                       scale.X(left), scale.Y(top), scale.X(spec->width), scale.Y(spec->height), parent,
-                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec->id)), ProgramInstance(), nullptr);
-        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.For(spec->font)), FALSE);
-        if (spec->sizedToText || spec->kind == ControlKind::LabelButton) FitToText(control);
-        controls[spec->id] = control;
-        specs[spec->id] = spec;
+        if (row->kind == ControlKind::Label && row->height <= 255) kind.style = SS_LEFTNOWORDWRAP | SS_NOTIFY;
+        HWND control = CreateWindowExA(0, kind.className, row->text ? row->text : "", WS_CHILD | WS_VISIBLE | kind.style,
+                                       scale.X(left), scale.Y(top), scale.X(row->width), scale.Y(row->height), parent,
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(row->id)), ProgramInstance(), nullptr);
+        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.For(row->font)), FALSE);
+        if (row->sizedToText || row->kind == ControlKind::LabelButton) FitToText(control);
+        controls[row->id] = control;
+        rows[row->id] = row;
     }
     // The keyboard visits the controls in the order of their tab indexes.
     std::vector<const ControlSpec*> byTab;
-    for (const auto& [id, spec] : specs) byTab.push_back(spec);
+    for (const auto& [id, row] : rows) byTab.push_back(row);
     std::sort(byTab.begin(), byTab.end(), [](const ControlSpec* a, const ControlSpec* b) { return a->tabIndex < b->tabIndex; });
     HWND previous = HWND_TOP;
-    for (const ControlSpec* spec : byTab) {
-        SetWindowPos(controls[spec->id], previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        previous = controls[spec->id];
+    for (const ControlSpec* row : byTab) {
+        SetWindowPos(controls[row->id], previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        previous = controls[row->id];
     }
     return controls;
 }

@@ -43,7 +43,7 @@ PopupViewerView::PopupViewerView(Application& app) : app_(app) {
 
     // Every label and list takes its own pointer moves, so only the bare background is the
     // window's: a move over the heading, the list or "Hide" leaves a highlight alone.
-    for (const ControlSpec& spec : kViewerLayout) SubclassControl(spec.id);
+    for (const ControlSpec& row : kViewerLayout) SubclassControl(row.id);
 
     INITCOMMONCONTROLSEX common{sizeof(common), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&common);

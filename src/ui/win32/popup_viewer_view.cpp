@@ -19,8 +19,13 @@ private:
 };
 
 namespace {
-constexpr int kHoverLabels[] = {kCmdDeleteId, kLabel5Id, kCmdShowId, kCmdPauseId};
+bool IsLabelButton(int controlId) {
+    for (const ControlSpec& row : kViewerLayout) {
+        if (row.id == controlId) return row.kind == ControlKind::LabelButton;
+    }
+    return false;
 }
+}  // namespace
 
 PopupViewerView::PopupViewerView(Application& app) : app_(app) {
     PopupViewer& model = app_.Viewer();
@@ -194,11 +199,7 @@ void PopupViewerView::OnCommand(int controlId, int notification) {
 
 LRESULT PopupViewerView::OnControlColor(HDC dc, HWND control) {
     const int id = GetDlgCtrlID(control);
-    int colorIndex = COLOR_WINDOWTEXT;
-    for (int hover : kHoverLabels) {
-        if (hover == id) colorIndex = app_.Viewer().LabelColor(id);
-    }
-    if (id == kCmdViewId) colorIndex = kColorButtonText;
+    const int colorIndex = IsLabelButton(id) ? app_.Viewer().LabelColor(id) : COLOR_WINDOWTEXT;
     SetTextColor(dc, GetSysColor(colorIndex));
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));

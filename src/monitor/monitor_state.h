@@ -62,7 +62,6 @@ public:
     const std::string& At(int position) const { return text_.At(position); }
     double ValueAt(int position) const { return values_[static_cast<std::size_t>(position)]; }
     bool Contains(std::int32_t value) const;
-    const TextList& Text() const { return text_; }
     void SetObserver(ListObserver* observer) { text_.SetObserver(observer); }
 
 private:

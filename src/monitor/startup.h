@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/shell.h"
+#include "platform/toolkit.h"
 #include "platform/window_system.h"
 
 namespace vexor {
@@ -15,7 +16,7 @@ constexpr char kViewerCaption[] = "Vexor 2003 Popup Viewer";
 constexpr char kBrowserPath[] = "c:\\program files\\internet explorer\\iexplore.exe";
 constexpr int kBrowserShowStyle = kSwShowNormal;
 constexpr char kExitQuestion[] = "Are you sure you want to exit Vexor 2003?";
-constexpr std::uint32_t kConfirmStyle = 36;  // Yes/No + question mark; Yes is the default
+constexpr std::uint32_t kConfirmStyle = kMbYesNo | kMbIconQuestion;  // 36; Yes is the default
 constexpr int kStartupFailedExitCode = 1;
 
 // What the user reads when the browser cannot be started.

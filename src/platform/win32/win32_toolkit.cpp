@@ -84,18 +84,4 @@ int Win32Toolkit::ShowMessageBox(const std::string& text, const std::string& cap
     return MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(), style);
 }
 
-int Win32Toolkit::DotsPerInchX() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
-    return dpi > 0 ? dpi : 96;
-}
-
-int Win32Toolkit::DotsPerInchY() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi > 0 ? dpi : 96;
-}
-
 }  // namespace vexor::win32

@@ -21,10 +21,6 @@ public:
     void PumpEvents() override;
     int ShowMessageBox(const std::string& text, const std::string& caption, std::uint32_t style) override;
 
-    // The screen's dots per inch, for turning twips into pixels.
-    static int DotsPerInchX();
-    static int DotsPerInchY();
-
     class Win32Timer;
 
 private:

@@ -1,7 +1,9 @@
-// The Windows entry point: wires the Win32 implementations to the program and runs the event
-// loop. Everything else happens in timer ticks and user events.
+// The Windows entry point: one instance a session; wires the Win32 implementations to the
+// program and runs the event loop. Everything else happens in timer ticks and user events.
 #include <windows.h>
 
+#include "app/single_instance.h"
+#include "monitor/startup.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_toolkit.h"
@@ -12,7 +14,9 @@
 #include "ui/win32/splash_view.h"
 #include "ui/win32/tray_host_view.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+namespace {
+
+int Run() {
     using namespace vexor;
     win32::Win32Toolkit toolkit;
     win32::Win32WindowSystem windows;
@@ -34,4 +38,20 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         DispatchMessageA(&message);
     }
     return static_cast<int>(message.wParam);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    using namespace vexor;
+    win32::InstanceMutex instance;
+    if (instance.AnotherRuns()) return win32::AskRunningInstanceToShowViewer();
+    try {
+        return Run();
+    } catch (const CreationFailure& failure) {
+        // Every window of ours is gone by now, the icon was never added, and a later start finds
+        // no one to ask.
+        MessageBoxA(nullptr, StartupFailureMessage(failure.what()).c_str(), kApplicationTitle, MB_OK | MB_ICONERROR);
+        return kStartupFailedExitCode;
+    }
 }

@@ -2,12 +2,16 @@
 
 namespace vexor {
 
-std::string PauseToggle(const std::string& ownCaption, Timer& foregroundCheck) {
+std::string PauseToggle(const std::string& ownCaption, CommandContext& context) {
+    Timer& foregroundCheck = context.state.Timer1();
     if (ownCaption == kPauseCaption) {
         foregroundCheck.SetEnabled(false);
         return kResumeCaption;
     }
-    foregroundCheck.SetEnabled(true);
+    if (!foregroundCheck.SetEnabled(true)) {
+        context.ReportForegroundCheckFailure();
+        return kResumeCaption;
+    }
     return kPauseCaption;
 }
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "platform/toolkit.h"
+#include "commands/command_context.h"
 
 namespace vexor {
 
@@ -11,7 +11,8 @@ constexpr char kPauseCaption[] = "Pause";
 constexpr char kResumeCaption[] = "Resume";
 
 // The toggle as seen from the control whose caption is ownCaption: "Pause" stops the check,
-// anything else starts it. Returns the caption both controls show afterwards.
-std::string PauseToggle(const std::string& ownCaption, Timer& foregroundCheck);
+// anything else starts it. Returns the caption both controls show afterwards: "Resume" when the
+// check could not be started, after the user has been told.
+std::string PauseToggle(const std::string& ownCaption, CommandContext& context);
 
 }  // namespace vexor

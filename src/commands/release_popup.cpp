@@ -6,20 +6,17 @@ namespace vexor {
 
 void ReleaseSelectedPopup(CommandContext& context) {
     TextList& trapped = context.state.lists.LContained;
-    bool saved = false;
-    {
-        ForegroundCheckHold hold(context.state.Timer1());
-        if (const std::string* title = trapped.SelectedEntry()) {
-            const WindowHandle window = context.windows.FindWindowA(nullptr, *title);
-            context.AllowedTitles().Append(*title);
-            context.windows.SetWindowTextA(window, kAllowedMarkerTitle);
-            context.windows.ShowWindow(window, kSwRestore);
-        }
-        saved = context.store.Rewrite(context.AllowedTitles());
-        trapped.RemoveAt(trapped.Selected());
-        context.GetSettings();
+    ForegroundCheckHold hold(context.state.Timer1());
+    if (const std::string* title = trapped.SelectedEntry()) {
+        const WindowHandle window = context.windows.FindWindowA(nullptr, *title);
+        context.AllowedTitles().Append(*title);
+        context.windows.SetWindowTextA(window, kAllowedMarkerTitle);
+        context.windows.ShowWindow(window, kSwRestore);
     }
-    if (!saved) context.ReportSaveFailure();
+    const bool saved = context.store.Rewrite(context.AllowedTitles());
+    trapped.RemoveAt(trapped.Selected());
+    context.GetSettings();
+    context.EndEdit(hold, saved);
 }
 
 void ShowLastPopup(CommandContext& context) {

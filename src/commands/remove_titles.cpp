@@ -6,14 +6,11 @@ namespace vexor {
 
 void DeleteSelectedTitle(CommandContext& context) {
     TextList& titles = context.AllowedTitles();
-    bool saved = false;
-    {
-        ForegroundCheckHold hold(context.state.Timer1());
-        titles.RemoveAt(titles.Selected());
-        saved = context.store.Rewrite(titles);
-        context.GetSettings();
-    }
-    if (!saved) context.ReportSaveFailure();
+    ForegroundCheckHold hold(context.state.Timer1());
+    titles.RemoveAt(titles.Selected());
+    const bool saved = context.store.Rewrite(titles);
+    context.GetSettings();
+    context.EndEdit(hold, saved);
 }
 
 void DeleteAllTitles(CommandContext& context) {

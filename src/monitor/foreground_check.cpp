@@ -59,18 +59,22 @@ void ForegroundCheck::Tick() {
 void ForegroundCheck::TakeSnapshot(WindowHandle window, std::int32_t sizeSum) {
     windows_.SetWindowTextA(window, kSnapshotTitle);
     windows_.EnableWindow(window, kDisable);
+    bool settled = false;
     {
         struct Flag {
             bool& flag;
             explicit Flag(bool& f) : flag(f) { flag = true; }
             ~Flag() { flag = false; }
         } running(snapshotRunning_);
-        state_.SettleDelay();
+        settled = state_.SettleDelay();
     }
+    // Without its delay the snapshot still ends as always, so the browser window is never left
+    // disabled or retitled.
     state_.lists.OKWindows.Append(window);
     state_.lists.OKWinSizes.Append(sizeSum);  // measured before the delay
     windows_.EnableWindow(window, kEnable);
     windows_.PostMessageA(window, kWmClose, 0, 0);
+    if (!settled && state_.settleTimerFailed) state_.settleTimerFailed();
 }
 
 }  // namespace vexor

@@ -60,9 +60,10 @@ MonitorState::MonitorState(Toolkit& toolkit, std::function<void()> foregroundChe
     foregroundCheck_ = toolkit.CreateTimer(kForegroundCheckPeriodMs, true, std::move(foregroundCheckTick));
 }
 
-void MonitorState::SettleDelay() {
-    settle_->SetEnabled(true);
+bool MonitorState::SettleDelay() {
+    if (!settle_->SetEnabled(true)) return false;
     while (settle_->Enabled()) toolkit_.PumpEvents();
+    return true;
 }
 
 }  // namespace vexor

@@ -99,8 +99,12 @@ public:
     Timer& Delaying() { return *settle_; }
 
     // Enables the settle timer and lets pending events run until its first tick has stopped it,
-    // about 2000 ms later.
-    void SettleDelay();
+    // about 2000 ms later. False, at once, when the settle timer cannot be started.
+    bool SettleDelay();
+
+    // Told when a snapshot had to go without its settle delay because the settle timer could not
+    // be started.
+    std::function<void()> settleTimerFailed;
 
 private:
     Toolkit& toolkit_;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 
 namespace vexor {
@@ -14,7 +15,9 @@ namespace vexor {
 class Timer {
 public:
     virtual ~Timer() = default;
-    virtual void SetEnabled(bool enabled) = 0;
+    // False when the platform could not start the timer (it then stays stopped); stopping always
+    // succeeds.
+    virtual bool SetEnabled(bool enabled) = 0;
     virtual bool Enabled() const = 0;
     virtual int IntervalMs() const = 0;
 };
@@ -28,10 +31,18 @@ constexpr std::uint32_t kMbIconError = 16;
 constexpr int kIdYes = 6;
 constexpr int kIdNo = 7;
 
+// Something the platform could not create (a window, a control, a timer); what() names it for
+// the user, as in "the Popup Viewer window".
+class CreationFailure : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
 class Toolkit {
 public:
     virtual ~Toolkit() = default;
 
+    // A timer that the platform could not start is returned stopped: check Enabled().
     virtual std::unique_ptr<Timer> CreateTimer(int intervalMs, bool enabled, std::function<void()> onTick) = 0;
 
     // Waits until at least one event is pending, then lets every pending event run (timer ticks

@@ -16,6 +16,11 @@ void AboutWindow::Show() {
     if (changed) changed();  // shown again (and brought forward) when already open
 }
 
+void AboutWindow::CreationFailed() {
+    open_ = false;
+    if (creationFailed) creationFailed();
+}
+
 void AboutWindow::Close() {
     if (!open_) return;
     open_ = false;

@@ -55,11 +55,14 @@ public:
     void Show();
     // The user closed it: the next Show creates it anew.
     void Close();
+    // The window could not be created: it counts as closed, and the user is told.
+    void CreationFailed();
 
     bool IsOpen() const { return open_; }
     const std::string& VersionText() const { return versionText_; }
 
     std::function<void()> changed;
+    std::function<void()> creationFailed;
 
 private:
     void Form_Load() { versionText_ = FormatVersionLine(versionSource_()); }

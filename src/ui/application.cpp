@@ -14,25 +14,62 @@ Application::Application(PlatformServices services)
       viewer_(services.toolkit, services.windows, store_),
       splash_(services.toolkit),
       about_(services.programVersion),
-      commands_{viewer_.GetMonitor().State(), services.windows, store_, services.toolkit} {}
+      commands_{viewer_.GetMonitor().State(), services.windows, store_, services.toolkit, {}} {
+    commands_.foregroundCheckStopped = [this] { SetPauseCaptions(kResumeCaption); };
+    viewer_.GetMonitor().State().settleTimerFailed = [this] { ReportLaterFailure(kSettleTimer); };
+    about_.creationFailed = [this] { ReportLaterFailure(kAboutWindowName); };
+}
 
 bool Application::Start() {
-    if (Form_Load()) return true;
-    services_.shell.EndProcess(kStartupFailedExitCode);
-    return false;
+    phase_ = Phase::Starting;
+    // Run elevated, the program would otherwise never hear these from the taskbar or a later start.
+    for (const char* message : {kTaskbarCreatedMessage, kShowViewerMessage}) {
+        services_.shell.AllowRegisteredMessage(tray_.handles.window, message);
+    }
+    if (!Form_Load()) {
+        services_.shell.EndProcess(kStartupFailedExitCode);
+        return false;
+    }
+    phase_ = Phase::Running;
+    if (viewerRequested_) {
+        viewerRequested_ = false;
+        mshow_Click();
+    }
+    return true;
 }
 
 bool Application::Form_Load() {
+    MonitorState& state = viewer_.GetMonitor().State();
+    // Both timers started with the viewer; without them nothing would ever be checked.
+    if (!state.Timer1().Enabled()) return Fail(StartupFailureMessage(kForegroundCheckTimer));
+    if (!state.Timer2().Enabled()) return Fail(StartupFailureMessage(kSizeLearningTimer));
     viewer_.GetSettings();
     viewer_.SetCaption(kViewerCaption);
-    splash_.Show();
-    viewer_.GetMonitor().State().SettleDelay();
-    if (!services_.shell.LaunchProgram(kBrowserPath, kBrowserShowStyle)) {
-        services_.toolkit.ShowMessageBox(BrowserMissingMessage(), kApplicationTitle, kMbOk | kMbIconError);
-        return false;
-    }
+    if (!splash_.Show()) return Fail(StartupFailureMessage(kSplashTimer));
+    if (!state.SettleDelay()) return Fail(StartupFailureMessage(kSettleTimer));
+    if (!services_.shell.LaunchProgram(kBrowserPath, kBrowserShowStyle)) return Fail(BrowserMissingMessage());
     AddTrayIcon(services_.shell, tray_.handles);
     trayIconAdded_ = true;
+    return true;
+}
+
+bool Application::Fail(const std::string& message) {
+    phase_ = Phase::Failed;
+    services_.toolkit.ShowMessageBox(message, kApplicationTitle, kMbOk | kMbIconError);
+    return false;
+}
+
+void Application::ReportLaterFailure(const std::string& what) {
+    services_.toolkit.ShowMessageBox(LaterFailureMessage(what), kApplicationTitle, kMbOk | kMbIconExclamation);
+}
+
+bool Application::TrayHost_ShowViewerRequest() {
+    if (phase_ == Phase::Failed) return false;
+    if (phase_ == Phase::Running) {
+        mshow_Click();
+    } else {
+        viewerRequested_ = true;
+    }
     return true;
 }
 
@@ -99,13 +136,9 @@ void Application::Label5_Click() { DeleteAllTitles(commands_); }
 void Application::LContained_DblClick() { ReleaseSelectedPopup(commands_); }
 
 // Each toggle reads its own control's caption; both captions end equal.
-void Application::cmdpause_Click() {
-    SetPauseCaptions(PauseToggle(viewer_.CmdPauseCaption(), viewer_.GetMonitor().State().Timer1()));
-}
+void Application::cmdpause_Click() { SetPauseCaptions(PauseToggle(viewer_.CmdPauseCaption(), commands_)); }
 
-void Application::mpause_Click() {
-    SetPauseCaptions(PauseToggle(tray_.mpauseCaption, viewer_.GetMonitor().State().Timer1()));
-}
+void Application::mpause_Click() { SetPauseCaptions(PauseToggle(tray_.mpauseCaption, commands_)); }
 
 void Application::SetPauseCaptions(const std::string& caption) {
     viewer_.SetCmdPauseCaption(caption);

@@ -42,6 +42,9 @@ public:
     void TrayHost_Notification(std::uint32_t mouseMessage);
     // The taskbar was (re)started: the icon it lost comes back.
     void TrayHost_TaskbarCreated();
+    // A later start of the program asks to see the Popup Viewer. Accepted while start-up runs (the
+    // viewer shows once it has finished) and afterwards; refused once start-up has failed.
+    bool TrayHost_ShowViewerRequest();
     void MenuItem_Click(TrayItem item);
 
     void mshow_Click();
@@ -65,7 +68,12 @@ public:
     AllowedTitleStore& Store() { return store_; }
 
 private:
+    enum class Phase { NotStarted, Starting, Running, Failed };
+
     void SetPauseCaptions(const std::string& caption);
+    // Start-up failed: the user is told, and later starts are no longer answered.
+    bool Fail(const std::string& message);
+    void ReportLaterFailure(const std::string& what);
 
     PlatformServices services_;
     RegistryModule registry_;
@@ -76,6 +84,8 @@ private:
     AboutWindow about_;
     CommandContext commands_;
     bool trayIconAdded_ = false;
+    Phase phase_ = Phase::NotStarted;
+    bool viewerRequested_ = false;  // by a later start, while start-up runs
 };
 
 }  // namespace vexor

@@ -5,11 +5,13 @@ namespace vexor {
 SplashWindow::SplashWindow(Toolkit& toolkit)
     : timer1_(toolkit.CreateTimer(kSplashTimerMs, false, [this] { Timer1_Timer(); })) {}
 
-void SplashWindow::Show() {
-    if (open_) return;
+bool SplashWindow::Show() {
+    if (open_) return true;
+    // A splash that could not close itself would stay on screen.
+    if (!timer1_->SetEnabled(true)) return false;
     open_ = true;
-    timer1_->SetEnabled(true);
     if (changed) changed();
+    return true;
 }
 
 void SplashWindow::Close() {

@@ -27,8 +27,9 @@ class SplashWindow {
 public:
     explicit SplashWindow(Toolkit& toolkit);
 
-    // Creates the window, shows it without waiting and starts its one-second timer.
-    void Show();
+    // Creates the window, shows it without waiting and starts its one-second timer. False, with
+    // nothing shown, when the timer cannot be started.
+    bool Show();
     // Closing destroys the window with its timer (its own tick, or the user's close box).
     void Close();
     bool IsOpen() const { return open_; }

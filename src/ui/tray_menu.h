@@ -10,6 +10,11 @@
 namespace vexor {
 
 constexpr char kTrayHostClassName[] = "VexorTrayHost";
+// Registered messages the host window answers: the taskbar's restart, and a later start of the
+// program asking to see the Popup Viewer (answered kShowViewerAccepted).
+constexpr char kTaskbarCreatedMessage[] = "TaskbarCreated";
+constexpr char kShowViewerMessage[] = "Vexor2003.ShowPopupViewer";
+constexpr std::intptr_t kShowViewerAccepted = 1;
 
 enum class TrayItem : std::uint16_t {
     mshow = 1001,

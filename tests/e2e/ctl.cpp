@@ -1,9 +1,10 @@
 // A command-line remote for the running program, used by scripts/run's story:
 //   vexor_ctl wait CLASS [TITLE] [MS]      until a visible window of the class exists
 //   vexor_ctl gone CLASS [TITLE] [MS]      until no window of the class exists
+//   vexor_ctl closed CLASS [TITLE] [MS]    until no window of the class is visible
 //   vexor_ctl disabled TITLE [MS]          until the window with that title is disabled
 //   vexor_ctl hidden TITLE [MS]            until the window with that title is hidden
-//   vexor_ctl visible TITLE                exit 0 when the window is visible
+//   vexor_ctl visible TITLE [MS]           until the window with that title is visible
 //   vexor_ctl tray MESSAGE                 the notification the shell sends for MESSAGE
 //   vexor_ctl menu ITEM                    chooses a tray menu item by its identifier
 //   vexor_ctl answer CAPTION BUTTON [MS]   answers a message box (6 yes, 7 no, 1 ok)
@@ -56,13 +57,14 @@ int main(int argc, char** argv) {
         ok = WaitUntil([&] { return VisibleWindow(name, title) != nullptr; }, Deadline(argc, argv, deadlineIndex));
     } else if (command == "gone") {
         ok = WaitUntil([&] { return FindWindows(name, title).empty(); }, Deadline(argc, argv, deadlineIndex));
+    } else if (command == "closed") {
+        ok = WaitUntil([&] { return VisibleWindow(name, title) == nullptr; }, Deadline(argc, argv, deadlineIndex));
     } else if (command == "disabled") {
         ok = WaitUntil([&] { HWND w = FindWindowA(nullptr, name); return w && !IsWindowEnabled(w); }, Deadline(argc, argv, 3));
     } else if (command == "hidden") {
         ok = WaitUntil([&] { HWND w = FindWindowA(nullptr, name); return w && !IsWindowVisible(w); }, Deadline(argc, argv, 3));
     } else if (command == "visible") {
-        HWND w = FindWindowA(nullptr, name);
-        ok = w && IsWindowVisible(w);
+        ok = WaitUntil([&] { HWND w = FindWindowA(nullptr, name); return w && IsWindowVisible(w); }, Deadline(argc, argv, 3));
     } else if (command == "tray") {
         HWND host = FindWindowA(kTrayHostClassName, nullptr);
         if (host) PostTrayNotification(host, static_cast<UINT>(std::strtoul(name, nullptr, 10)));

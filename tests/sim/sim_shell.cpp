@@ -12,9 +12,14 @@ bool SimShell::LaunchProgram(const std::string& path, int showStyle) {
 bool SimShell::NotifyIcon(std::uint32_t message, const TrayIconRecord& record) {
     notifications.emplace_back(message, record);
     const auto icon = std::make_pair(ReadTrayField(record, kTrayHwnd), ReadTrayField(record, kTrayUid));
-    if (message == kNimAdd) return icons.insert(icon).second;
+    if (message == kNimAdd) return taskbarRunning && icons.insert(icon).second;
     if (message == kNimDelete) return icons.erase(icon) != 0;
     return false;
+}
+
+bool SimShell::AllowRegisteredMessage(WindowHandle window, const std::string& name) {
+    allowedMessages.emplace(window, name);
+    return true;
 }
 
 void SimShell::EndProcess(int code) {

@@ -22,6 +22,7 @@ public:
 
     bool LaunchProgram(const std::string& path, int showStyle) override;
     bool NotifyIcon(std::uint32_t message, const TrayIconRecord& record) override;
+    bool AllowRegisteredMessage(WindowHandle window, const std::string& name) override;
     void EndProcess(int exitCode) override;
 
     bool browserInstalled = true;
@@ -30,7 +31,10 @@ public:
     std::vector<Launch> launches;
     std::vector<std::pair<std::uint32_t, TrayIconRecord>> notifications;
     std::set<std::pair<std::uint32_t, std::uint32_t>> icons;  // (window, identifier)
+    std::set<std::pair<WindowHandle, std::string>> allowedMessages;
     std::optional<int> exitCode;  // set once the process has ended
+    // Without a taskbar (Explorer not started yet, or restarting) every add fails.
+    bool taskbarRunning = true;
     void TaskbarRestarted() { icons.clear(); }
 };
 

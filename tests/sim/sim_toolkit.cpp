@@ -18,12 +18,14 @@ struct SimToolkit::SimTimer : Timer {
         auto& timers = owner.timers_;
         timers.erase(std::remove(timers.begin(), timers.end(), this), timers.end());
     }
-    void SetEnabled(bool on) override {
+    bool SetEnabled(bool on) override {
         if (on && !enabled) {
+            if (owner.refuseStart && owner.refuseStart(*this)) return false;
             due = owner.now_ + interval;
             sequence = owner.sequence_++;
         }
         enabled = on;
+        return true;
     }
     bool Enabled() const override { return enabled; }
     int IntervalMs() const override { return interval; }
@@ -103,6 +105,7 @@ void SimToolkit::PumpEvents() {
 
 int SimToolkit::ShowMessageBox(const std::string& text, const std::string& caption, std::uint32_t style) {
     boxes_.push_back({text, caption, style});
+    if (onMessageBox) onMessageBox(boxes_.back());
     if (thinkingMs_ > 0) RunFor(thinkingMs_);
     if (answers_.empty()) return kIdNo;
     int answer = answers_.front();

@@ -40,6 +40,12 @@ public:
     void RunFor(std::int64_t durationMs);
     void RunUntil(std::int64_t timeMs);
 
+    // Timers for which this answers true cannot be started, as when the platform runs out of them.
+    std::function<bool(const Timer&)> refuseStart;
+
+    // Runs as each message box opens, e.g. to see what state the program shows it in.
+    std::function<void(const MessageBoxCall&)> onMessageBox;
+
     void ScriptAnswer(int answer) { answers_.push_back(answer); }
     void SetUserThinkingMs(std::int64_t ms) { thinkingMs_ = ms; }
     const std::vector<MessageBoxCall>& MessageBoxes() const { return boxes_; }

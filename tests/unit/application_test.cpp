@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
+#include "monitor/startup.h"
 #include "unit/app_fixture.h"
 
 namespace vexor::testing {
@@ -116,14 +119,78 @@ TEST_F(AppTest, DoubleClickShowsTheViewerWithTheTrayPauseCaption) {
     EXPECT_EQ(app_.Viewer().CmdPauseCaption(), "Pause");
 }
 
-TEST_F(AppTest, RestartedTaskbarGetsTheIconBackOnlyOnceItWasAdded) {
+TEST_F(AppTest, IconLostOrRefusedComesBackWhenTheTaskbarStartsEvenElevated) {
     app_.TrayHost_TaskbarCreated();
-    EXPECT_TRUE(shell_.notifications.empty());
+    EXPECT_TRUE(shell_.notifications.empty());  // nothing to bring back before start-up added it
+    shell_.taskbarRunning = false;              // started before the taskbar
     StartAndSnapshot();
+    EXPECT_TRUE(shell_.icons.empty());
+    shell_.taskbarRunning = true;
+    app_.TrayHost_TaskbarCreated();
+    EXPECT_EQ(shell_.icons.count({0x20044, 1}), 1u);
     shell_.TaskbarRestarted();
     app_.TrayHost_TaskbarCreated();
     EXPECT_EQ(shell_.icons.count({0x20044, 1}), 1u);
-    EXPECT_EQ(shell_.notifications.back().first, kNimAdd);
+    // Run elevated, the taskbar's broadcast and a later start's request pass the message filter.
+    EXPECT_EQ(shell_.allowedMessages, (std::set<std::pair<WindowHandle, std::string>>{
+                                          {0x20044, "TaskbarCreated"}, {0x20044, "Vexor2003.ShowPopupViewer"}}));
+}
+
+TEST_F(AppTest, LaterStartShowsTheViewerOnlyOnceStartupHasFinished) {
+    bool accepted = false;
+    toolkit_.At(1000, [&] { accepted = app_.TrayHost_ShowViewerRequest(); });
+    toolkit_.At(1500, [&] { EXPECT_FALSE(app_.Viewer().Visible()); });
+    ASSERT_TRUE(app_.Start());
+    EXPECT_TRUE(accepted);
+    EXPECT_TRUE(app_.Viewer().Visible());
+    EXPECT_EQ(shell_.launches.size(), 1u);
+
+    app_.Viewer().cmdhide_Click();
+    app_.mpause_Click();
+    EXPECT_TRUE(app_.TrayHost_ShowViewerRequest());
+    EXPECT_TRUE(app_.Viewer().Visible());
+    EXPECT_EQ(app_.Viewer().CmdPauseCaption(), "Resume");
+}
+
+TEST(StartupFailureTest, TimerThatCannotStartEndsStartupNamingItWithoutIconOrBrowser) {
+    // Timer starts in order: size learning and the foreground check with the viewer, then the
+    // splash window's and the settle delay's in the load handler.
+    const std::pair<int, const char*> cases[] = {
+        {0, kSizeLearningTimer}, {1, kForegroundCheckTimer}, {2, kSplashTimer}, {3, kSettleTimer}};
+    for (const auto& [refused, what] : cases) {
+        sim::SimPlatform platform;
+        int starts = 0;
+        platform.toolkit.refuseStart = [&, refused = refused](const Timer&) { return starts++ == refused; };
+        Application app(PlatformServices{platform.toolkit, platform.windows, platform.registry, platform.shell,
+                                         [] { return ProgramVersion{}; }});
+        EXPECT_FALSE(app.Start()) << what;
+        ASSERT_EQ(platform.toolkit.MessageBoxes().size(), 1u) << what;
+        EXPECT_NE(platform.toolkit.MessageBoxes()[0].text.find(what), std::string::npos) << what;
+        EXPECT_EQ(platform.toolkit.MessageBoxes()[0].caption, "Vexor 2003");
+        EXPECT_EQ(platform.shell.exitCode, kStartupFailedExitCode) << what;
+        EXPECT_TRUE(platform.shell.launches.empty()) << what;
+        EXPECT_TRUE(platform.shell.icons.empty()) << what;
+        // Only a splash whose timer runs is on screen: it closes itself while the message waits.
+        EXPECT_EQ(app.Splash().IsOpen(), what == kSettleTimer) << what;
+        // A later start is refused once start-up has failed: it must not wait for a viewer.
+        EXPECT_FALSE(app.TrayHost_ShowViewerRequest()) << what;
+    }
+}
+
+TEST_F(AppTest, SnapshotWithoutItsSettleTimerStillEnablesAndClosesTheBrowserAndTellsTheUser) {
+    ASSERT_TRUE(app_.Start());
+    Timer& settle = app_.Viewer().GetMonitor().State().Delaying();
+    toolkit_.refuseStart = [&](const Timer& timer) { return &timer == &settle; };
+    toolkit_.RunFor(2000);  // the browser's window opens at 2300; the tick at 3000 takes it
+    ASSERT_NE(browser_, 0);
+    EXPECT_FALSE(windows_.Exists(browser_));
+    EXPECT_EQ(lists_.OKWinSizes.At(0), "1400");
+    ASSERT_EQ(toolkit_.MessageBoxes().size(), 1u);
+    EXPECT_NE(toolkit_.MessageBoxes()[0].text.find(kSettleTimer), std::string::npos);
+    const sim::WindowCall& enable = windows_.Calls()[windows_.Calls().size() - 2];
+    EXPECT_EQ(enable.operation, "EnableWindow");
+    EXPECT_EQ(enable.number, kEnable);
+    EXPECT_FALSE(shell_.exitCode.has_value());
 }
 
 TEST_F(AppTest, ExitAnsweredNoChangesNothingAndMonitoringGoesOn) {

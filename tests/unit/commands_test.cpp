@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "commands/remove_titles.h"
+#include "monitor/startup.h"
 #include "unit/app_fixture.h"
 
 namespace vexor::testing {
@@ -211,6 +212,8 @@ TEST_F(CommandsTest, FailedSavesAreReportedAndTheReloadingCommandsShowWhatIsStor
     StartAndSnapshot();
     registry_.DenyMachineWrites(true);
     TrapPopup("Offer - Internet Explorer");
+    // Monitoring runs again before the user is asked to read anything.
+    toolkit_.onMessageBox = [this](const sim::MessageBoxCall&) { EXPECT_TRUE(Timer1().Enabled()); };
 
     app_.cmdshow_Click();  // keeps its change in memory: it does not reload
     EXPECT_EQ(Titles(lists_.OKPopups), (std::vector<std::string>{"Stored", "Offer - Internet Explorer"}));
@@ -262,6 +265,28 @@ TEST_F(CommandsTest, PauseTogglesReadTheirOwnCaptionAndKeepBothEqual) {
     EXPECT_TRUE(Timer1().Enabled());
     EXPECT_EQ(app_.Viewer().CmdPauseCaption(), "Pause");
     app_.mpause_Click();
+    app_.cmdpause_Click();
+    EXPECT_TRUE(Timer1().Enabled());
+    EXPECT_EQ(app_.Tray().mpauseCaption, "Pause");
+}
+
+TEST_F(CommandsTest, ForegroundCheckThatCannotStartAgainIsToldAndShownAsPaused) {
+    StartAndSnapshot();
+    toolkit_.refuseStart = [this](const Timer& timer) { return &timer == &Timer1(); };
+    auto told = [this] {
+        int count = 0;
+        for (const auto& box : toolkit_.MessageBoxes()) count += box.text.find(kForegroundCheckTimer) != std::string::npos;
+        return count;
+    };
+    app_.cmddelete_Click();
+    EXPECT_FALSE(Timer1().Enabled());
+    EXPECT_EQ(told(), 1);
+    EXPECT_EQ(app_.Tray().mpauseCaption, "Resume");
+    EXPECT_EQ(app_.Viewer().CmdPauseCaption(), "Resume");
+    app_.mpause_Click();  // Resume tries again
+    EXPECT_EQ(told(), 2);
+    EXPECT_EQ(app_.Viewer().CmdPauseCaption(), "Resume");
+    toolkit_.refuseStart = nullptr;
     app_.cmdpause_Click();
     EXPECT_TRUE(Timer1().Enabled());
     EXPECT_EQ(app_.Tray().mpauseCaption, "Pause");

@@ -13,14 +13,17 @@ public:
         owner_.timers_.erase(this);
     }
 
-    void SetEnabled(bool enabled) override {
-        if (enabled == enabled_) return;  // a running timer keeps its countdown
-        enabled_ = enabled;
+    bool SetEnabled(bool enabled) override {
+        if (enabled == enabled_) return true;  // a running timer keeps its countdown
         if (enabled) {
-            SetTimer(owner_.timerWindow_.Get(), Id(), static_cast<UINT>(intervalMs_), &Win32Toolkit::TimerProc);
-        } else {
-            KillTimer(owner_.timerWindow_.Get(), Id());
+            // SetTimer fails when the system is out of timers or window resources.
+            enabled_ = SetTimer(owner_.timerWindow_.Get(), Id(), static_cast<UINT>(intervalMs_),
+                                &Win32Toolkit::TimerProc) != 0;
+            return enabled_;
         }
+        KillTimer(owner_.timerWindow_.Get(), Id());
+        enabled_ = false;
+        return true;
     }
     bool Enabled() const override { return enabled_; }
     int IntervalMs() const override { return intervalMs_; }
@@ -42,6 +45,7 @@ private:
 Win32Toolkit::Win32Toolkit()
     : timerWindow_(CreateWindowExA(0, "STATIC", "VexorTimers", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                    GetModuleHandleA(nullptr), nullptr)) {
+    if (!timerWindow_) throw CreationFailure("the window of its timers");
     // The timer window knows its toolkit, so ticks find their timers without a global.
     SetWindowLongPtrA(timerWindow_.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "monitor/startup.h"
 #include "resource.h"
 
 namespace vexor::win32 {
@@ -12,12 +13,19 @@ AboutView::AboutView(AboutWindow& model, HWND owner) : model_(model), owner_(own
 
 void AboutView::OnChanged() {
     if (model_.IsOpen() && !Hwnd()) {
-        Create({"VexorAbout", kAboutCaption, WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME, owner_,
-                scale_.X(kAboutClientWidth), scale_.Y(kAboutClientHeight)});
-        auto controls = CreateControls(Hwnd(), kAboutLayout, scale_, fonts_);
-        picture_ = LoadIconResource(IDI_ABOUT, 48);
-        SendMessageA(controls[kAboutImageId], STM_SETICON, reinterpret_cast<WPARAM>(picture_.Get()), 0);
-        SetText(controls[kAboutVersionId], model_.VersionText());
+        try {
+            Create({kAboutWindowName, "VexorAbout", kAboutCaption, WS_POPUP | WS_CAPTION | WS_SYSMENU,
+                    WS_EX_DLGMODALFRAME, owner_, scale_.X(kAboutClientWidth), scale_.Y(kAboutClientHeight)});
+            auto controls = CreateControls(Hwnd(), kAboutLayout, scale_, fonts_);
+            picture_ = LoadIconResource(IDI_ABOUT, 48);
+            SendMessageA(controls[kAboutImageId], STM_SETICON, reinterpret_cast<WPARAM>(picture_.Get()), 0);
+            SetText(controls[kAboutVersionId], model_.VersionText());
+        } catch (const CreationFailure&) {
+            // Nothing half-made stays on screen; the next "About" tries again.
+            Destroy();
+            model_.CreationFailed();
+            return;
+        }
     }
     if (model_.IsOpen()) {
         ShowWindow(Hwnd(), SW_SHOWNORMAL);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/toolkit.h"
 #include "ui/win32/window_base.h"
 
 namespace vexor::win32 {
@@ -104,6 +105,7 @@ std::map<int, HWND> CreateControls(HWND parent, const ControlSpec* begin, const 
         HWND control = CreateWindowExA(0, kind.className, row->text ? row->text : "", WS_CHILD | WS_VISIBLE | kind.style,
                                        scale.X(left), scale.Y(top), scale.X(row->width), scale.Y(row->height), parent,
                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(row->id)), ProgramInstance(), nullptr);
+        if (!control) throw CreationFailure(std::string("the control ") + row->name);
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.For(row->font)), FALSE);
         if (row->sizedToText || row->kind == ControlKind::LabelButton) FitToText(control);
         controls[row->id] = control;

@@ -32,7 +32,8 @@ private:
 };
 
 // Creates the table's controls as children of parent, in table order; a frame's controls are
-// placed relative to the frame. Returns the controls by identifier.
+// placed relative to the frame. Returns the controls by identifier. Throws CreationFailure, naming
+// the control, when one cannot be made.
 std::map<int, HWND> CreateControls(HWND parent, const ControlSpec* begin, const ControlSpec* end, const Scale& scale,
                                    const Fonts& fonts);
 

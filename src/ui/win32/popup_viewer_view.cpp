@@ -31,7 +31,7 @@ PopupViewerView::PopupViewerView(Application& app) : app_(app) {
     PopupViewer& model = app_.Viewer();
     // Fixed tool window: a thin title bar and no control box; tool windows stay out of the
     // taskbar.
-    Create({kViewerClassName, model.Caption().c_str(), WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN, WS_EX_TOOLWINDOW,
+    Create({"the Popup Viewer window", kViewerClassName, model.Caption().c_str(), WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN, WS_EX_TOOLWINDOW,
             nullptr, scale_.X(kViewerClientWidth), scale_.Y(kViewerClientHeight)});
     controls_ = CreateControls(Hwnd(), kViewerLayout, scale_, fonts_);
 
@@ -54,6 +54,7 @@ PopupViewerView::PopupViewerView(Application& app) : app_(app) {
     InitCommonControlsEx(&common);
     toolTip_.Reset(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0,
                                    0, 0, 0, Hwnd(), nullptr, ProgramInstance(), nullptr));
+    if (!toolTip_) throw CreationFailure("the tooltip of the allowed pop-ups");
     TOOLINFOA tool{};
     tool.cbSize = TTTOOLINFOA_V2_SIZE;  // the size every comctl32 version accepts
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;

@@ -11,7 +11,7 @@ SplashView::SplashView(SplashWindow& model, HWND owner) : model_(model), owner_(
 void SplashView::OnChanged() {
     if (model_.IsOpen() && !Hwnd()) {
         // Fixed dialog frame with a close box; owned by the hidden host, so not in the taskbar.
-        Create({"VexorSplash", kSplashCaption, WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME, owner_,
+        Create({"the splash window", "VexorSplash", kSplashCaption, WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME, owner_,
                 scale_.X(kSplashClientWidth), scale_.Y(kSplashClientHeight)});
         auto controls = CreateControls(Hwnd(), kSplashLayout, scale_, fonts_);
         picture_ = LoadIconResource(IDI_SPLASH, 32);

@@ -6,18 +6,19 @@
 namespace vexor::win32 {
 
 TrayHostView::TrayHostView(Application& app)
-    : app_(app), taskbarCreated_(RegisterWindowMessageA("TaskbarCreated")) {
+    : app_(app),
+      taskbarCreated_(RegisterWindowMessageA(kTaskbarCreatedMessage)),
+      showViewerRequest_(RegisterWindowMessageA(kShowViewerMessage)) {
     // A hidden top-level window, not a message-only one, so that it hears broadcasts such as
     // the taskbar's restart.
-    Create({kTrayHostClassName, "", WS_OVERLAPPED, 0, nullptr, 0, 0});
+    Create({"the window of its tray icon", kTrayHostClassName, "", WS_OVERLAPPED, 0, nullptr, 0, 0});
 
     menu_.Reset(CreatePopupMenu());
     for (const MenuItemSpec& item : kTrayMenuItems) {
         const UINT id = static_cast<UINT>(item.id);
-        if (std::string(item.caption) == "-") {
-            AppendMenuA(menu_.Get(), MF_SEPARATOR, id, nullptr);
-        } else {
-            AppendMenuA(menu_.Get(), MF_STRING, id, item.caption);
+        const bool separator = std::string(item.caption) == "-";
+        if (!menu_ || !AppendMenuA(menu_.Get(), separator ? MF_SEPARATOR : MF_STRING, id, separator ? nullptr : item.caption)) {
+            throw CreationFailure("the tray menu");
         }
         if (item.isDefault) SetMenuDefaultItem(menu_.Get(), id, FALSE);
     }
@@ -49,6 +50,7 @@ LRESULT TrayHostView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         app_.TrayHost_TaskbarCreated();
         return 0;
     }
+    if (message == showViewerRequest_) return app_.TrayHost_ShowViewerRequest() ? kShowViewerAccepted : 0;
     switch (message) {
         case WM_MOUSEMOVE:
             // The icon's callback: the mouse message that happened on the icon, as it was sent.

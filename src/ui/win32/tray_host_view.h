@@ -22,6 +22,7 @@ private:
     ScopedMenu menu_;
     ScopedIcon trayIcon_;
     UINT taskbarCreated_;
+    UINT showViewerRequest_;
 };
 
 }  // namespace vexor::win32

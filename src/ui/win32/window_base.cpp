@@ -1,5 +1,8 @@
 #include "ui/win32/window_base.h"
 
+#include <string>
+
+#include "platform/toolkit.h"
 #include "resource.h"
 
 namespace vexor::win32 {
@@ -26,7 +29,9 @@ void WindowBase::Create(const Frame& frame) {
                                                           GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
         windowClass.hIconSm = static_cast<HICON>(LoadImageA(ProgramInstance(), MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON,
                                                             GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
-        RegisterClassExA(&windowClass);
+        if (RegisterClassExA(&windowClass) == 0) {
+            throw CreationFailure(std::string("the window class of ") + frame.description);
+        }
     }
 
     RECT outer{0, 0, frame.clientWidth, frame.clientHeight};
@@ -38,8 +43,10 @@ void WindowBase::Create(const Frame& frame) {
     const int left = workArea.left + (workArea.right - workArea.left - width) / 2;
     const int top = workArea.top + (workArea.bottom - workArea.top - height) / 2;
 
-    CreateWindowExA(frame.exStyle, frame.className, frame.caption, frame.style, left, top, width, height, frame.owner,
-                    nullptr, ProgramInstance(), this);
+    if (!CreateWindowExA(frame.exStyle, frame.className, frame.caption, frame.style, left, top, width, height,
+                         frame.owner, nullptr, ProgramInstance(), this)) {
+        throw CreationFailure(frame.description);
+    }
 }
 
 LRESULT WindowBase::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

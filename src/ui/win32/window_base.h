@@ -18,6 +18,7 @@ public:
 
 protected:
     struct Frame {
+        const char* description;  // for the user, should the window fail: "the Popup Viewer window"
         const char* className;
         const char* caption;
         DWORD style;
@@ -28,7 +29,8 @@ protected:
     };
 
     // Registers the class (once per process) with the program icon, and creates the window
-    // hidden, centred on the screen's work area, with the given client size.
+    // hidden, centred on the screen's work area, with the given client size. Throws
+    // CreationFailure, naming the window, when either cannot be made.
     void Create(const Frame& frame);
     void Destroy() { window_.Reset(); }
 

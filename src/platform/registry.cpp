@@ -67,11 +67,6 @@ RegistryValue Decode(std::uint32_t type, const std::vector<std::uint8_t>& data, 
 
 }  // namespace
 
-void OpenedKey::Close() {
-    if (open_) api_->RegCloseKey(key_);
-    open_ = false;
-}
-
 RegistryValue OpenedKey::Read(const std::string& name, const RegistryValue& fallback) const {
     if (!open_) return fallback;
     std::vector<std::uint8_t> buffer(kFirstQueryBufferSize, 0);
@@ -90,15 +85,58 @@ RegistryValue OpenedKey::Read(const std::string& name, const RegistryValue& fall
     return Decode(type, buffer, length, fallback);
 }
 
-std::optional<std::vector<std::string>> OpenedKey::ValueNames() const {
-    if (!open_) return std::nullopt;
-    std::vector<std::string> names;
+bool OpenedKey::Write(const std::string& name, const RegistryValue& value) const {
+    auto encoded = Encode(value);
+    if (auto* error = std::get_if<int>(&encoded)) throw RuntimeError(*error, Describe(*error));
+    const EncodedValue& data = std::get<EncodedValue>(encoded);
+    return Set(name, data.type, data.data);
+}
+
+std::optional<KeyInfo> OpenedKey::Info() const {
+    KeyInfo info;
+    if (!open_ || api_->RegQueryInfoKeyA(key_, &info.values, &info.longestName, &info.longestData) != kErrorSuccess) {
+        return std::nullopt;
+    }
+    return info;
+}
+
+std::optional<KeyListing> OpenedKey::Values() const {
+    std::vector<char> name;
+    std::vector<std::uint8_t> data;
+    // Buffers for the longest name (with its NUL) and the longest data the key holds now.
+    auto measure = [&] {
+        std::optional<KeyInfo> info = Info();
+        if (!info) return false;
+        name.assign(info->longestName + std::size_t{1}, 0);
+        data.assign(std::max<std::uint32_t>(info->longestData, 1), 0);  // never null: that asks for the length only
+        return true;
+    };
+    std::uint32_t nameLength = 0;
+    std::uint32_t type = kRegNone;
+    std::uint32_t length = 0;
+    auto enumerate = [&](std::uint32_t index) {
+        nameLength = static_cast<std::uint32_t>(name.size());
+        length = static_cast<std::uint32_t>(data.size());
+        return api_->RegEnumValueA(key_, index, name.data(), &nameLength, &type, data.data(), &length);
+    };
+    if (!measure()) return std::nullopt;
+    KeyListing listing;
     for (std::uint32_t index = 0;; ++index) {
-        std::string name;
-        const long result = api_->RegEnumValueA(key_, index, &name);
-        if (result == kErrorNoMoreItems) return names;
+        long result = enumerate(index);
+        if (result == kErrorMoreData) {
+            // The value grew since the key was measured: measure again and read the same index.
+            if (!measure()) return std::nullopt;
+            result = enumerate(index);
+        }
+        if (result == kErrorMoreData) {
+            ++listing.unreadable;
+            continue;
+        }
+        if (result == kErrorNoMoreItems) return listing;
         if (result != kErrorSuccess) return std::nullopt;
-        names.push_back(std::move(name));
+        nameLength = std::min<std::uint32_t>(nameLength, static_cast<std::uint32_t>(name.size()));
+        length = std::min<std::uint32_t>(length, static_cast<std::uint32_t>(data.size()));
+        listing.values.push_back({std::string(name.data(), nameLength), Decode(type, data, length, EmptyValue{})});
     }
 }
 
@@ -117,11 +155,11 @@ OpenedKey RegistryModule::Open(RegistryKey root, const std::string& path, std::u
     return OpenedKey(api_, key, open);
 }
 
-OpenedKey RegistryModule::OpenCreating(RegistryKey root, const std::string& path) {
-    OpenedKey key = Open(root, path, kKeyWrite);
+OpenedKey RegistryModule::OpenCreating(RegistryKey root, const std::string& path, std::uint32_t access) {
+    OpenedKey key = Open(root, path, access);
     if (key) return key;
     CreateKey(root, path);
-    return Open(root, path, kKeyWrite);
+    return Open(root, path, access);
 }
 
 bool RegistryModule::DeleteKey(RegistryKey root, const std::string& path) {
@@ -136,15 +174,9 @@ void RegistryModule::CreateKey(RegistryKey root, const std::string& path) {
 
 bool RegistryModule::WriteValue(RegistryKey root, const std::string& path, const std::string& name,
                                 const RegistryValue& value) {
-    OpenedKey key = OpenCreating(root, path);
-    auto encoded = Encode(value);
-    if (auto* error = std::get_if<int>(&encoded)) {
-        key.Close();
-        throw RuntimeError(*error, Describe(*error));
-    }
-    if (!key) return false;
-    const EncodedValue& data = std::get<EncodedValue>(encoded);
-    return key.Set(name, data.type, data.data);
+    // A refused kind throws from Write; the key closes as the exception leaves.
+    OpenedKey key = OpenCreating(root, path, kKeyWrite);
+    return key.Write(name, value);
 }
 
 RegistryValue RegistryModule::ReadValue(RegistryKey root, const std::string& path, const std::string& name,

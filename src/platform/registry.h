@@ -53,8 +53,16 @@ public:
                                 const std::uint8_t* data, std::uint32_t length) = 0;
     virtual long RegDeleteKeyA(RegistryKey root, const std::string& path) = 0;
     virtual long RegCloseKey(RegistryKey key) = 0;
-    // The name of the value at index; kErrorNoMoreItems past the last one.
-    virtual long RegEnumValueA(RegistryKey key, std::uint32_t index, std::string* name) = 0;
+    // Name, type and data of the value at index, into the caller's buffers. *nameLength is the name
+    // buffer's length in (room for the NUL included) and the name's length out (without it); data
+    // and *dataLength as for RegQueryValueExA. kErrorMoreData when either buffer is too short, with
+    // *type and the data length needed; kErrorNoMoreItems past the last value.
+    virtual long RegEnumValueA(RegistryKey key, std::uint32_t index, char* name, std::uint32_t* nameLength,
+                               std::uint32_t* type, std::uint8_t* data, std::uint32_t* dataLength) = 0;
+    // The number of values, the length of the longest value name (without its NUL) and of the
+    // longest data.
+    virtual long RegQueryInfoKeyA(RegistryKey key, std::uint32_t* values, std::uint32_t* longestName,
+                                  std::uint32_t* longestData) = 0;
     virtual long RegDeleteValueA(RegistryKey key, const std::string& name) = 0;
 };
 
@@ -87,7 +95,22 @@ private:
 constexpr int kErrorUnsupportedValueType = 1001;
 constexpr int kErrorSubscriptOutOfRange = 9;
 
-class RegistryModule;
+// What RegQueryInfoKeyA tells about a key's values.
+struct KeyInfo {
+    std::uint32_t values = 0;
+    std::uint32_t longestName = 0;  // without the NUL
+    std::uint32_t longestData = 0;
+};
+
+// A value as a listing of its key gives it: the name and read value's decoding of the data.
+struct NamedValue {
+    std::string name;
+    RegistryValue value;
+};
+struct KeyListing {
+    std::vector<NamedValue> values;  // in the platform's order
+    int unreadable = 0;              // values that outgrew the buffers twice: neither name nor data known
+};
 
 // A key opened by RegistryModule; closed exactly once, when it goes out of scope.
 class OpenedKey {
@@ -97,15 +120,22 @@ public:
     OpenedKey(const OpenedKey&) = delete;
     OpenedKey& operator=(const OpenedKey&) = delete;
     OpenedKey& operator=(OpenedKey&&) = delete;
-    ~OpenedKey() { Close(); }
+    ~OpenedKey() {
+        if (open_) api_->RegCloseKey(key_);
+    }
 
     explicit operator bool() const { return open_; }
-    void Close();
 
     // Read value's query and decoding on this key; the fallback when the value cannot be read.
     RegistryValue Read(const std::string& name, const RegistryValue& fallback) const;
-    // Every value name of the key in the platform's order; nullopt when listing fails.
-    std::optional<std::vector<std::string>> ValueNames() const;
+    // Write value's encoding on this key: true when stored; throws as write value does.
+    bool Write(const std::string& name, const RegistryValue& value) const;
+    std::optional<KeyInfo> Info() const;
+    // Every value of the key in one pass: one enumeration call per value gives name, type and data,
+    // into buffers sized by Info; a type read value does not decode gives an empty value. A value
+    // that outgrew the buffers is read once more with buffers sized anew, and counted unreadable
+    // when it still does not fit. nullopt when the listing fails.
+    std::optional<KeyListing> Values() const;
     bool Set(const std::string& name, std::uint32_t type, const std::vector<std::uint8_t>& data) const;
     bool DeleteValue(const std::string& name) const;
 
@@ -134,8 +164,9 @@ public:
                             const RegistryValue& fallback = EmptyValue{});
 
     OpenedKey Open(RegistryKey root, const std::string& path, std::uint32_t access);
-    // Opens for writing; when that fails creates the key (with its parents) and opens again.
-    OpenedKey OpenCreating(RegistryKey root, const std::string& path);
+    // Opens with the access asked for (writing among it); when that fails creates the key (with its
+    // parents) and opens again.
+    OpenedKey OpenCreating(RegistryKey root, const std::string& path, std::uint32_t access);
 
 private:
     RegistryApi& api_;

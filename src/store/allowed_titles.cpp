@@ -33,58 +33,62 @@ std::string TitleText(const RegistryValue& value) {
 
 void AllowedTitleStore::Load(TextList& list) {
     list.Clear();
-    OpenedKey key = registry_.Open(kWindowsKeyRoot, kWindowsKeyPath, kKeyRead);
-    std::optional<std::vector<std::string>> names = key.ValueNames();
-    if (!names) return;
+    std::optional<KeyListing> listing = registry_.Open(kWindowsKeyRoot, kWindowsKeyPath, kKeyRead).Values();
+    if (!listing) return;
 
-    // Indices of any length compare by length first, then digit by digit.
-    std::vector<std::pair<std::string, std::string>> titleValues;  // digits, name
-    for (std::string& name : *names) {
-        if (auto digits = TitleIndexDigits(name)) titleValues.emplace_back(std::move(*digits), std::move(name));
+    // The listing comes in the platform's order; indices of any length compare by length first,
+    // then digit by digit.
+    std::vector<std::pair<std::string, const RegistryValue*>> titleValues;  // digits, value
+    for (const NamedValue& value : listing->values) {
+        if (auto digits = TitleIndexDigits(value.name)) titleValues.emplace_back(std::move(*digits), &value.value);
     }
     std::sort(titleValues.begin(), titleValues.end(), [](const auto& a, const auto& b) {
         return a.first.size() != b.first.size() ? a.first.size() < b.first.size() : a.first < b.first;
     });
-    for (const auto& [digits, name] : titleValues) {
+    for (const auto& [digits, value] : titleValues) {
         if (list.Count() >= kListCapacity) break;
-        std::string title = TitleText(key.Read(name, EmptyValue{}));
+        std::string title = TitleText(*value);
         if (!title.empty()) list.Append(std::move(title));
     }
 }
 
 bool AllowedTitleStore::Rewrite(const TextList& list) {
-    // In increasing order of position: the commands only ever move a title to a lower position,
-    // so a title is written at its new place before its old place is overwritten.
-    std::vector<bool> written(static_cast<std::size_t>(list.Count()), false);
     bool anyTitle = false;
-    bool allWritten = true;
+    for (int i = 0; i < list.Count(); ++i) anyTitle = anyTitle || !list.At(i).empty();
+    if (!anyTitle) return Erase();
+
+    OpenedKey key = registry_.OpenCreating(kWindowsKeyRoot, kWindowsKeyPath, kKeyRead | kKeyWrite);
+    // In increasing order of position: the commands only ever move a title to a lower position,
+    // so a title is written at its new place before its old place is overwritten. The first
+    // failed write ends the rewrite, before a later one could overwrite the old place of the
+    // title it did not store.
+    std::vector<bool> written(static_cast<std::size_t>(list.Count()), false);
+    std::uint32_t writtenCount = 0;
     for (int i = 0; i < list.Count(); ++i) {
         if (list.At(i).empty()) continue;
-        anyTitle = true;
-        const std::string name = kTitleValuePrefix + std::to_string(i);
-        if (registry_.WriteValue(kWindowsKeyRoot, kWindowsKeyPath, name, list.At(i))) {
-            written[static_cast<std::size_t>(i)] = true;
-        } else {
-            allWritten = false;
-        }
+        if (!key.Write(kTitleValuePrefix + std::to_string(i), list.At(i))) return false;
+        written[static_cast<std::size_t>(i)] = true;
+        ++writtenCount;
     }
-    if (!anyTitle) return Erase();
-    return allWritten && RemoveStaleValues(written);
+    // Every written name is in the key, so as many values as writes means nothing else is.
+    std::optional<KeyInfo> info = key.Info();
+    if (info && info->values == writtenCount) return true;
+    return RemoveStaleValues(key, written);
 }
 
-bool AllowedTitleStore::RemoveStaleValues(const std::vector<bool>& written) {
-    OpenedKey key = registry_.Open(kWindowsKeyRoot, kWindowsKeyPath, kKeyRead | kKeyWrite);
-    std::optional<std::vector<std::string>> names = key.ValueNames();
-    if (!names) return false;
+bool AllowedTitleStore::RemoveStaleValues(const OpenedKey& key, const std::vector<bool>& written) {
+    std::optional<KeyListing> listing = key.Values();
+    // A value that could not be listed might be stale.
+    if (!listing || listing->unreadable > 0) return false;
     bool removedAll = true;
-    for (const std::string& name : *names) {
-        std::optional<std::string> digits = TitleIndexDigits(name);
+    for (const NamedValue& value : listing->values) {
+        std::optional<std::string> digits = TitleIndexDigits(value.name);
         // Positions never have more than five digits; anything longer was not written now.
         if (digits && digits->size() <= 5) {
             const auto position = static_cast<std::size_t>(std::stoi(*digits));
             if (position < written.size() && written[position]) continue;
         }
-        if (!key.DeleteValue(name)) removedAll = false;
+        if (!key.DeleteValue(value.name)) removedAll = false;
     }
     return removedAll;
 }

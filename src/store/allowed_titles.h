@@ -26,8 +26,9 @@ class AllowedTitleStore {
 public:
     explicit AllowedTitleStore(RegistryModule& registry) : registry_(registry) {}
 
-    // Refills the list from the key: every title value, in increasing order of index, empty
-    // texts skipped, at most the list's capacity. A missing key gives an empty list.
+    // Refills the list from the key, read in one pass: every title value, in increasing order of
+    // index, empty texts and unreadable values skipped, at most the list's capacity. A missing
+    // key gives an empty list.
     void Load(TextList& list);
 
     // Stores every non-empty entry under its position, then removes every other value of the
@@ -40,7 +41,7 @@ public:
 
 private:
     // Removes every value of the key whose name is not a written position.
-    bool RemoveStaleValues(const std::vector<bool>& written);
+    static bool RemoveStaleValues(const OpenedKey& key, const std::vector<bool>& written);
 
     RegistryModule& registry_;
 };

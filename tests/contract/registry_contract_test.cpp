@@ -48,6 +48,42 @@ protected:
     }
 
     bool KeyExists(const std::string& path) { return static_cast<bool>(registry_.Open(kHkeyLocalMachine, path, kKeyRead)); }
+
+    // The key listed in one pass gives every value as read value gives it.
+    void ExpectListingAsReads() {
+        std::optional<KeyListing> listing = registry_.Open(kHkeyLocalMachine, key_, kKeyRead).Values();
+        ASSERT_TRUE(listing.has_value());
+        EXPECT_EQ(listing->unreadable, 0);
+        EXPECT_EQ(listing->values.size(), registry_.Open(kHkeyLocalMachine, key_, kKeyRead).Info().value().values);
+        for (const NamedValue& value : listing->values) {
+            EXPECT_EQ(value.value, registry_.ReadValue(kHkeyLocalMachine, key_, value.name)) << value.name;
+        }
+    }
+
+    struct Enumerated {
+        long result = -1;
+        std::string name;
+        std::uint32_t type = 0;
+        std::vector<std::uint8_t> data;
+        std::uint32_t dataLength = 0;  // as the call left it
+    };
+    // One enumeration call on the key with buffers of these lengths.
+    Enumerated Enumerate(std::uint32_t index, std::uint32_t nameBuffer, std::uint32_t dataBuffer) {
+        Enumerated entry;
+        RegistryKey key = 0;
+        if (api_.RegOpenKeyExA(kHkeyLocalMachine, key_, kKeyRead, &key) != kErrorSuccess) return entry;
+        std::vector<char> name(nameBuffer);
+        std::vector<std::uint8_t> data(dataBuffer);
+        std::uint32_t nameLength = nameBuffer;
+        entry.dataLength = dataBuffer;
+        entry.result = api_.RegEnumValueA(key, index, name.data(), &nameLength, &entry.type, data.data(), &entry.dataLength);
+        if (entry.result == kErrorSuccess) {
+            entry.name.assign(name.data(), nameLength);
+            entry.data.assign(data.begin(), data.begin() + entry.dataLength);
+        }
+        api_.RegCloseKey(key);
+        return entry;
+    }
 };
 
 TEST_F(RegistryContract, MissingKeyOrValueGivesTheFallbackOrEmpty) {
@@ -74,7 +110,7 @@ TEST_F(RegistryContract, ValueNamesAreCaseInsensitive) {
     ASSERT_TRUE(registry_.WriteValue(kHkeyLocalMachine, key_, "Window3", std::string("second")));
     EXPECT_EQ(registry_.ReadValue(kHkeyLocalMachine, key_, "window3"), RegistryValue(std::string("second")));
     OpenedKey key = registry_.Open(kHkeyLocalMachine, key_, kKeyRead);
-    ASSERT_EQ(key.ValueNames()->size(), 1u);
+    ASSERT_EQ(key.Values()->values.size(), 1u);
 }
 
 TEST_F(RegistryContract, TextLongerThanTheFirstBufferComesBackWhole) {
@@ -150,6 +186,7 @@ TEST_F(RegistryContract, ReadDecodesEveryTypeItKnowsAndFallsBackForTheRest) {
     EXPECT_EQ(registry_.ReadValue(kHkeyLocalMachine, key_, "Multi"), RegistryValue(std::string("a\0b", 3)));
     EXPECT_EQ(registry_.ReadValue(kHkeyLocalMachine, key_, "Qword", std::string("d")), RegistryValue(std::string("d")));
     EXPECT_EQ(registry_.ReadValue(kHkeyLocalMachine, key_, "Binary"), RegistryValue(ByteSequence{0, {'h', 'i'}, 1}));
+    ExpectListingAsReads();
 }
 
 TEST_F(RegistryContract, DataTheProgramNeverWritesReadsWithinWhatWasStored) {
@@ -161,6 +198,7 @@ TEST_F(RegistryContract, DataTheProgramNeverWritesReadsWithinWhatWasStored) {
     EXPECT_EQ(registry_.ReadValue(kHkeyLocalMachine, key_, "ShortMulti"), RegistryValue(std::string()));
     EXPECT_EQ(registry_.ReadValue(kHkeyLocalMachine, key_, "ShortDword"), RegistryValue(std::int32_t{0x1234}));
     EXPECT_EQ(registry_.ReadValue(kHkeyLocalMachine, key_, "EmptyBinary"), RegistryValue(ByteSequence{}));
+    ExpectListingAsReads();
 }
 
 TEST_F(RegistryContract, DeleteKeyOfAMissingKeyDoesNothingAndAKeyWithSubkeysStays) {
@@ -173,21 +211,70 @@ TEST_F(RegistryContract, DeleteKeyOfAMissingKeyDoesNothingAndAKeyWithSubkeysStay
     EXPECT_TRUE(KeyExists(scratch_ + "\\Level1"));
 }
 
-TEST_F(RegistryContract, ValueNamesListEveryValueAndDeleteValueRemovesOne) {
-    for (const char* name : {"Window0", "Window7", "Foo"}) {
-        ASSERT_TRUE(registry_.WriteValue(kHkeyLocalMachine, key_, name, std::string(name)));
-    }
+TEST_F(RegistryContract, ListingGivesEveryValueAndDeleteValueRemovesOne) {
+    ASSERT_TRUE(registry_.WriteValue(kHkeyLocalMachine, key_, "Window0", std::string("zero")));
+    ASSERT_TRUE(registry_.WriteValue(kHkeyLocalMachine, key_, "Window7", std::int32_t{7}));
+    ASSERT_TRUE(registry_.WriteValue(kHkeyLocalMachine, key_, "Foo", std::string(3000, 'f')));
     {
         OpenedKey key = registry_.Open(kHkeyLocalMachine, key_, kKeyRead | kKeyWrite);
-        auto names = key.ValueNames();
-        ASSERT_TRUE(names.has_value());
-        std::sort(names->begin(), names->end());
-        EXPECT_EQ(*names, (std::vector<std::string>{"Foo", "Window0", "Window7"}));
+        auto listing = key.Values();
+        ASSERT_TRUE(listing.has_value());
+        std::vector<std::string> names;
+        for (const NamedValue& value : listing->values) names.push_back(value.name);
+        std::sort(names.begin(), names.end());
+        EXPECT_EQ(names, (std::vector<std::string>{"Foo", "Window0", "Window7"}));
         EXPECT_TRUE(key.DeleteValue("window7"));
         EXPECT_FALSE(key.DeleteValue("Window7"));
     }
     EXPECT_NE(Raw(key_, "Window7").result, kErrorSuccess);
-    EXPECT_FALSE(registry_.Open(kHkeyLocalMachine, scratch_ + "\\Missing", kKeyRead).ValueNames().has_value());
+    ExpectListingAsReads();
+    EXPECT_FALSE(registry_.Open(kHkeyLocalMachine, scratch_ + "\\Missing", kKeyRead).Values().has_value());
+}
+
+TEST_F(RegistryContract, EnumerationGivesNameTypeAndDataAndAsksForLongerBuffers) {
+    PutRaw("Window12", kRegSz, {'t', 'e', 'x', 't', 0});
+    const std::vector<std::uint8_t> bytes(300, 0xAB);
+    PutRaw("Bytes", kRegBinary, bytes);
+    // The platform's order is its own.
+    std::uint32_t text = Enumerate(0, 64, 512).name == "Window12" ? 0 : 1;
+    Enumerated entry = Enumerate(text, 64, 512);
+    EXPECT_EQ(entry.result, kErrorSuccess);
+    EXPECT_EQ(entry.name, "Window12");
+    EXPECT_EQ(entry.type, kRegSz);
+    EXPECT_EQ(entry.data, (std::vector<std::uint8_t>{'t', 'e', 'x', 't', 0}));
+    EXPECT_EQ(Enumerate(1 - text, 64, 512).data, bytes);
+    EXPECT_EQ(Enumerate(2, 64, 512).result, kErrorNoMoreItems);
+
+    // A short data buffer: 234 with the type and the length needed; then the same index reads.
+    entry = Enumerate(1 - text, 64, 299);
+    EXPECT_EQ(entry.result, kErrorMoreData);
+    EXPECT_EQ(entry.type, kRegBinary);
+    EXPECT_EQ(entry.dataLength, 300u);
+    entry = Enumerate(1 - text, 64, 300);
+    EXPECT_EQ(entry.result, kErrorSuccess);
+    EXPECT_EQ(entry.name, "Bytes");
+    EXPECT_EQ(entry.data, bytes);
+    // The name buffer needs room for the NUL.
+    EXPECT_EQ(Enumerate(text, 8, 512).result, kErrorMoreData);
+    EXPECT_EQ(Enumerate(text, 9, 512).name, "Window12");
+}
+
+TEST_F(RegistryContract, InfoCountsValuesAndGivesTheLongestNameWithoutItsNulAndTheLongestData) {
+    registry_.CreateKey(kHkeyLocalMachine, key_);
+    std::optional<KeyInfo> info = registry_.Open(kHkeyLocalMachine, key_, kKeyRead).Info();
+    ASSERT_TRUE(info.has_value());
+    EXPECT_EQ(info->values, 0u);
+    EXPECT_EQ(info->longestName, 0u);
+    EXPECT_EQ(info->longestData, 0u);
+
+    PutRaw("Twenty characters!!!", kRegSz, {'x', 0});
+    PutRaw("B", kRegBinary, std::vector<std::uint8_t>(300, 1));
+    info = registry_.Open(kHkeyLocalMachine, key_, kKeyRead).Info();
+    ASSERT_TRUE(info.has_value());
+    EXPECT_EQ(info->values, 2u);
+    EXPECT_EQ(info->longestName, 20u);
+    EXPECT_EQ(info->longestData, 300u);
+    EXPECT_FALSE(registry_.Open(kHkeyLocalMachine, scratch_ + "\\Missing", kKeyRead).Info().has_value());
 }
 
 TEST_F(RegistryContract, KeyOpenedForReadingCannotBeChanged) {

@@ -45,9 +45,15 @@ public:
         Call();
         return real_.RegCloseKey(key);
     }
-    long RegEnumValueA(RegistryKey key, std::uint32_t index, std::string* name) override {
+    long RegEnumValueA(RegistryKey key, std::uint32_t index, char* name, std::uint32_t* nameLength, std::uint32_t* type,
+                       std::uint8_t* data, std::uint32_t* dataLength) override {
         Call();
-        return real_.RegEnumValueA(key, index, name);
+        return real_.RegEnumValueA(key, index, name, nameLength, type, data, dataLength);
+    }
+    long RegQueryInfoKeyA(RegistryKey key, std::uint32_t* values, std::uint32_t* longestName,
+                          std::uint32_t* longestData) override {
+        Call();
+        return real_.RegQueryInfoKeyA(key, values, longestName, longestData);
     }
     long RegDeleteValueA(RegistryKey key, const std::string& name) override {
         Call();

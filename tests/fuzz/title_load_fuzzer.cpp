@@ -1,6 +1,8 @@
-// The allowed-title load over an arbitrary set of value names, types and data. The list never
-// passes its capacity, never holds an empty entry, and every key is closed again.
-//   input: records of [name length][name][type][data length: 2 bytes][data]
+// The allowed-title load over an arbitrary set of value names, types and data, with the first
+// value growing before one of the load's reads of the key. The list never passes its capacity,
+// never holds an empty entry, and every key is closed again.
+//   input: [read before which the first value grows; 0: none]
+//          records of [name length][name][type][data length: 2 bytes][data]
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -16,8 +18,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* input, std::size_t siz
     RegistryModule module(registry);
     AllowedTitleStore store(module);
 
-    std::size_t at = 0;
+    if (size == 0) return 0;
+    const int growBeforeRead = input[0] % 8;
+    std::size_t at = 1;
     int values = 0;
+    std::string first;
+    std::vector<std::uint8_t> firstData;
+    std::uint32_t firstType = 0;
     while (at < size) {
         const std::size_t nameLength = input[at++] % 24;
         if (at + nameLength + 3 > size) break;
@@ -28,10 +35,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* input, std::size_t siz
         const std::uint32_t type = input[at++] % 12;
         const std::size_t dataLength = std::min<std::size_t>(input[at] | (input[at + 1] << 8), size - at - 2);
         at += 2;
-        registry.Put(kWindowsKeyRoot, kWindowsKeyPath, name,
-                     type, std::vector<std::uint8_t>(input + at, input + at + dataLength));
+        std::vector<std::uint8_t> data(input + at, input + at + dataLength);
+        if (values == 0) {
+            first = name;
+            firstType = type;
+            firstData = data;
+        }
+        registry.Put(kWindowsKeyRoot, kWindowsKeyPath, name, type, std::move(data));
         at += dataLength;
         ++values;
+    }
+    int reads = 0;
+    if (values > 0 && growBeforeRead > 0) {
+        registry.SetBeforeQuery([&] {
+            if (++reads != growBeforeRead) return;
+            std::vector<std::uint8_t> grown = firstData;
+            grown.resize(firstData.size() * 3 + 1, 'g');
+            registry.Put(kWindowsKeyRoot, kWindowsKeyPath, first, firstType, grown);
+        });
     }
     // A list that already holds entries is cleared first.
     TextList list;
@@ -43,6 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* input, std::size_t siz
         if (list.At(i).empty()) std::abort();
     }
     if (registry.OpenHandles() != 0) std::abort();
+    registry.SetBeforeQuery(nullptr);
     // What was loaded can be written back and loaded again unchanged.
     if (store.Rewrite(list)) {
         TextList again;

@@ -108,9 +108,12 @@ long SimRegistry::RegQueryValueExA(RegistryKey key, const std::string& name, std
     if (!k) return error;
     auto found = k->values.find(Lower(name));
     if (found == k->values.end()) return kErrorFileNotFound;
-    const SimValue* value = &found->second;
-    *type = value->type;
-    const auto size = static_cast<std::uint32_t>(value->data.size());
+    return GiveData(found->second, type, data, length);
+}
+
+long SimRegistry::GiveData(const SimValue& value, std::uint32_t* type, std::uint8_t* data, std::uint32_t* length) {
+    *type = value.type;
+    const auto size = static_cast<std::uint32_t>(value.data.size());
     if (data == nullptr) {
         *length = size;
         return kErrorSuccess;
@@ -119,7 +122,7 @@ long SimRegistry::RegQueryValueExA(RegistryKey key, const std::string& name, std
         *length = size;
         return kErrorMoreData;
     }
-    if (size > 0) std::memcpy(data, value->data.data(), size);
+    if (size > 0) std::memcpy(data, value.data.data(), size);
     *length = size;
     return kErrorSuccess;
 }
@@ -150,14 +153,39 @@ long SimRegistry::RegCloseKey(RegistryKey key) {
     return handles_.erase(key) ? kErrorSuccess : kErrorInvalidHandle;
 }
 
-long SimRegistry::RegEnumValueA(RegistryKey key, std::uint32_t index, std::string* name) {
+long SimRegistry::RegEnumValueA(RegistryKey key, std::uint32_t index, char* name, std::uint32_t* nameLength,
+                                std::uint32_t* type, std::uint8_t* data, std::uint32_t* dataLength) {
     if (!Answering()) return kErrorNotReady;
+    if (beforeQuery_) beforeQuery_();
     long error = 0;
     Key* k = KeyOf(key, kKeyQueryValue, &error);
     if (!k) return error;
     const std::vector<std::string>& order = Order(*k);
     if (index >= order.size()) return kErrorNoMoreItems;
-    *name = k->values.at(order[index]).name;
+    const SimValue& value = k->values.at(order[index]);
+    // The data first, as the platform does; the name needs room for its NUL.
+    const long result = GiveData(value, type, data, dataLength);
+    if (result != kErrorSuccess) return result;
+    if (*nameLength <= value.name.size()) return kErrorMoreData;
+    std::memcpy(name, value.name.c_str(), value.name.size() + 1);
+    *nameLength = static_cast<std::uint32_t>(value.name.size());
+    return kErrorSuccess;
+}
+
+long SimRegistry::RegQueryInfoKeyA(RegistryKey key, std::uint32_t* values, std::uint32_t* longestName,
+                                   std::uint32_t* longestData) {
+    if (!Answering()) return kErrorNotReady;
+    if (beforeQuery_) beforeQuery_();
+    long error = 0;
+    Key* k = KeyOf(key, kKeyQueryValue, &error);
+    if (!k) return error;
+    *values = static_cast<std::uint32_t>(k->values.size());
+    *longestName = 0;
+    *longestData = 0;
+    for (const auto& entry : k->values) {
+        *longestName = std::max(*longestName, static_cast<std::uint32_t>(entry.second.name.size()));
+        *longestData = std::max(*longestData, static_cast<std::uint32_t>(entry.second.data.size()));
+    }
     return kErrorSuccess;
 }
 

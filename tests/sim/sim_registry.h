@@ -1,6 +1,6 @@
 // A registry in memory with the platform's return codes: 2 for what is missing, 5 for what the
 // access mask or the user's rights do not allow, 234 with the needed length for a short buffer,
-// NT's refusal to delete a key that has subkeys, case-insensitive names.
+// 259 past the last value, NT's refusal to delete a key that has subkeys, case-insensitive names.
 #pragma once
 
 #include <cstdint>
@@ -30,7 +30,10 @@ public:
                         std::uint32_t length) override;
     long RegDeleteKeyA(RegistryKey root, const std::string& path) override;
     long RegCloseKey(RegistryKey key) override;
-    long RegEnumValueA(RegistryKey key, std::uint32_t index, std::string* name) override;
+    long RegEnumValueA(RegistryKey key, std::uint32_t index, char* name, std::uint32_t* nameLength, std::uint32_t* type,
+                       std::uint8_t* data, std::uint32_t* dataLength) override;
+    long RegQueryInfoKeyA(RegistryKey key, std::uint32_t* values, std::uint32_t* longestName,
+                          std::uint32_t* longestData) override;
     long RegDeleteValueA(RegistryKey key, const std::string& name) override;
 
     // A user without write rights on HKEY_LOCAL_MACHINE: reads work, every change gives 5.
@@ -38,7 +41,8 @@ public:
     // After this many more calls the registry stops answering, as if the process had ended:
     // later calls change nothing and fail.
     void StopAnsweringAfter(long calls) { callsLeft_ = calls; }
-    // Runs before every query, e.g. to change a value between the two queries of one read.
+    // Runs before every call that reads values (query, enumeration, key information), e.g. to
+    // change a value between the two queries of one read.
     void SetBeforeQuery(std::function<void()> hook) { beforeQuery_ = std::move(hook); }
 
     // Direct access for tests, outside the counted calls.
@@ -74,6 +78,7 @@ private:
     Key* KeyOf(RegistryKey key, std::uint32_t neededAccess, long* error);
     void SetValue(Key& key, const std::string& name, std::uint32_t type, std::vector<std::uint8_t> data);
     static const std::vector<std::string>& Order(Key& key);
+    static long GiveData(const SimValue& value, std::uint32_t* type, std::uint8_t* data, std::uint32_t* length);
 
     std::map<std::string, Key> keys_;  // full lower-case path -> key
     std::map<RegistryKey, Handle> handles_;

@@ -60,9 +60,33 @@ TEST_F(AllowedTitlesTest, LoadTakesTitleValuesInIndexOrderClosingGapsWithOneOpen
     Put("Window99999999999999999999", "huge");
     const long callsBefore = registry_.CallCount();
     EXPECT_EQ(Loaded(), (std::vector<std::string>{"zero", "two", "ten", "thousand", "huge"}));
-    // One open, one listing pass (names + end), one query per title, one close.
-    EXPECT_EQ(registry_.CallCount() - callsBefore, 1 + 8 + 5 + 1);
+    // One open, the key's information, one enumeration per value and one past the end, one close.
+    EXPECT_EQ(registry_.CallCount() - callsBefore, 1 + 1 + 7 + 1 + 1);
     EXPECT_EQ(registry_.OpenHandles(), 0);
+}
+
+TEST_F(AllowedTitlesTest, LoadReadsAValueThatGrewOnceMoreAndSkipsItWhenItGrewAgain) {
+    // The load's reads of the key: its information, value 0, value 1; after a growth, the
+    // information and value 1 once more.
+    struct Case {
+        std::vector<int> growBeforeReads;
+        std::vector<std::string> loaded;
+    };
+    for (const Case& c : {Case{{3}, {"zero", std::string(3000, 'g'), "two"}}, Case{{3, 5}, {"zero", "two"}}}) {
+        Put("Window0", "zero");
+        Put("Window1", "one");
+        Put("Window2", "two");
+        int reads = 0;
+        registry_.SetBeforeQuery([&] {
+            ++reads;
+            if (std::count(c.growBeforeReads.begin(), c.growBeforeReads.end(), reads)) {
+                Put("Window1", std::string(1000 * static_cast<std::size_t>(reads), 'g'));
+            }
+        });
+        EXPECT_EQ(Loaded(), c.loaded);
+        EXPECT_EQ(registry_.OpenHandles(), 0);
+        registry_.SetBeforeQuery(nullptr);
+    }
 }
 
 TEST_F(AllowedTitlesTest, LoadTurnsEveryTypeIntoTextOrSkipsIt) {
@@ -120,12 +144,28 @@ TEST_F(AllowedTitlesTest, RewriteOfAListWithoutTitlesLeavesNoKey) {
     EXPECT_EQ(Loaded(), std::vector<std::string>{});
 }
 
-TEST_F(AllowedTitlesTest, EveryTitleOfALongListComesBack) {
-    for (int i = 0; i < 1001; ++i) list_.Append("Title " + std::to_string(i));
+TEST_F(AllowedTitlesTest, EveryTitleOfALongListComesBackAtAboutOneCallATitle) {
+    // A load and a rewrite over what is stored use one open key: at most N + 4 calls for N titles.
+    constexpr long kTitles = 1000;
+    for (int i = 0; i < kTitles; ++i) list_.Append("Title " + std::to_string(i));
     EXPECT_TRUE(store_.Rewrite(list_));
+    long calls = registry_.CallCount();
     auto titles = Loaded();
+    EXPECT_LE(registry_.CallCount() - calls, kTitles + 4);
+    ASSERT_EQ(titles.size(), 1000u);
+    EXPECT_EQ(titles[999], "Title 999");
+
+    calls = registry_.CallCount();
+    EXPECT_TRUE(store_.Rewrite(list_));
+    EXPECT_LE(registry_.CallCount() - calls, kTitles + 4);
+    list_.Append("One more");  // as Show Last Popup does
+    calls = registry_.CallCount();
+    EXPECT_TRUE(store_.Rewrite(list_));
+    EXPECT_LE(registry_.CallCount() - calls, kTitles + 1 + 4);
+    titles = Loaded();
     ASSERT_EQ(titles.size(), 1001u);
-    EXPECT_EQ(titles[1000], "Title 1000");
+    EXPECT_EQ(titles[1000], "One more");
+    EXPECT_EQ(registry_.OpenHandles(), 0);
 }
 
 TEST_F(AllowedTitlesTest, EraseDeletesTheKeyAndSaysWhetherItIsGone) {

@@ -52,12 +52,33 @@ long Win32RegistryApi::RegDeleteKeyA(RegistryKey root, const std::string& path) 
 
 long Win32RegistryApi::RegCloseKey(RegistryKey key) { return ::RegCloseKey(ToHkey(key)); }
 
-long Win32RegistryApi::RegEnumValueA(RegistryKey key, std::uint32_t index, std::string* name) {
-    char buffer[16384];  // the longest value name the registry allows, with its NUL
-    DWORD length = sizeof(buffer);
+long Win32RegistryApi::RegEnumValueA(RegistryKey key, std::uint32_t index, char* name, std::uint32_t* nameLength,
+                                     std::uint32_t* type, std::uint8_t* data, std::uint32_t* dataLength) {
+    DWORD nameChars = *nameLength;
+    DWORD valueType = *type;
+    DWORD valueLength = *dataLength;
     const LONG result =
-        ::RegEnumValueA(ToHkey(key), index, buffer, &length, nullptr, nullptr, nullptr, nullptr);
-    if (result == ERROR_SUCCESS) name->assign(buffer, length);
+        ::RegEnumValueA(ToHkey(key), index, name, &nameChars, nullptr, &valueType, data, &valueLength);
+    if (result == ERROR_SUCCESS || result == ERROR_MORE_DATA) {
+        *nameLength = nameChars;
+        *type = valueType;
+        *dataLength = valueLength;
+    }
+    return result;
+}
+
+long Win32RegistryApi::RegQueryInfoKeyA(RegistryKey key, std::uint32_t* values, std::uint32_t* longestName,
+                                        std::uint32_t* longestData) {
+    DWORD count = 0;
+    DWORD nameChars = 0;
+    DWORD dataBytes = 0;
+    const LONG result = ::RegQueryInfoKeyA(ToHkey(key), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count,
+                                           &nameChars, &dataBytes, nullptr, nullptr);
+    if (result == ERROR_SUCCESS) {
+        *values = count;
+        *longestName = nameChars;
+        *longestData = dataBytes;
+    }
     return result;
 }
 

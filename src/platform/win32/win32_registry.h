@@ -22,7 +22,10 @@ public:
                         std::uint32_t length) override;
     long RegDeleteKeyA(RegistryKey root, const std::string& path) override;
     long RegCloseKey(RegistryKey key) override;
-    long RegEnumValueA(RegistryKey key, std::uint32_t index, std::string* name) override;
+    long RegEnumValueA(RegistryKey key, std::uint32_t index, char* name, std::uint32_t* nameLength, std::uint32_t* type,
+                       std::uint8_t* data, std::uint32_t* dataLength) override;
+    long RegQueryInfoKeyA(RegistryKey key, std::uint32_t* values, std::uint32_t* longestName,
+                          std::uint32_t* longestData) override;
     long RegDeleteValueA(RegistryKey key, const std::string& name) override;
 };
 

@@ -1,13 +1,32 @@
-# Sourced by scripts/test and scripts/run: a private X display and a private Wine prefix with a
-# virtual desktop, and a clean way to stop both.
+# Sourced by scripts/build, test, run and bench: a private X display and a private Wine prefix
+# with a virtual desktop, a clean way to stop both, and the way every script names a failed step.
 #
-# The shipped program is 32-bit. Some kernels (this project's CI machines among them) cannot run
-# 32-bit Linux code, and so not the 32-bit Wine loader; there the 64-bit build runs in a 64-bit
-# prefix instead. vexor_wine_arch tells which.
+# The shipped program is 32-bit. Some kernels cannot run 32-bit Linux code, and so not the 32-bit
+# Wine loader; there the 64-bit build runs in a 64-bit prefix instead. vexor_wine_arch tells which.
 
-# Prints win32 when the 32-bit Wine loader runs on this kernel, else win64.
+# vexor_fail STEP: says which step failed and ends the script with status 1.
+vexor_fail() {
+  echo "$(basename "$0"): $1 failed" >&2
+  exit 1
+}
+
+# vexor_step STEP COMMAND...: runs the command; when it fails, names the step and ends the script.
+vexor_step() {
+  local name=$1
+  shift
+  "$@" || vexor_fail "$name (exit status $?)"
+}
+
+# Prints win32 when the 32-bit Wine loader runs on this kernel, else win64. VEXOR_WINE_ARCH=win64
+# picks the 64-bit path on a machine that could run both, to prove it there.
 vexor_wine_arch() {
-  if /usr/lib/wine/wine --version >/dev/null 2>&1; then echo win32; else echo win64; fi
+  if [ -n "${VEXOR_WINE_ARCH:-}" ]; then
+    echo "$VEXOR_WINE_ARCH"
+  elif /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    echo win32
+  else
+    echo win64
+  fi
 }
 
 # The loader to call directly: /usr/bin/wine and its helper scripts pick the 32-bit loader
@@ -23,8 +42,22 @@ vexor_winpath() {
   printf 'Z:%s' "${p//\//\\}"
 }
 
+# Keeps a Wine server running for the prefix, so that every start of a Windows program is short.
+# A server that runs already (one that a "wine reg" call left lingering, say) is just as good.
+vexor_wine_server() {
+  local status=0
+  wineserver -p 60 2>/dev/null || status=$?
+  [ "$status" -eq 0 ] || [ "$status" -eq 2 ]
+}
+
+# Stops every Wine process of the prefix and waits until the server has gone.
+vexor_wine_server_stop() {
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+}
+
 # vexor_wine_start PREFIX_DIR: starts Xvfb on a free display (unless VEXOR_USE_DISPLAY=1, which
-# keeps $DISPLAY) and prepares the prefix.
+# keeps $DISPLAY) and prepares the prefix. Returns non-zero, having said why, when it cannot.
 vexor_wine_start() {
   export WINEPREFIX=$1
   export WINEARCH
@@ -39,32 +72,29 @@ vexor_wine_start() {
     export DISPLAY=":$n"
     local i
     for i in $(seq 1 100); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+    [ -e "/tmp/.X11-unix/X$n" ] || { echo "Xvfb did not start on :$n" >&2; return 1; }
   fi
   if [ ! -f "$WINEPREFIX/.vexor-ready" ]; then
     rm -rf "$WINEPREFIX"
     mkdir -p "$(dirname "$WINEPREFIX")"
-    vexor_wine wineboot -i >/dev/null 2>&1
+    vexor_wine wineboot -i >/dev/null 2>&1 || { echo "wineboot could not create $WINEPREFIX" >&2; return 1; }
     # Every process of the prefix shares one virtual desktop: windows get frames, hiding does not
     # stall, and all processes see each other's windows.
-    vexor_wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-    vexor_wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
-    wineserver -k 2>/dev/null || true
-    wineserver -w 2>/dev/null || true
+    vexor_wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 &&
+      vexor_wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1 ||
+      { echo "could not set the virtual desktop of $WINEPREFIX" >&2; return 1; }
+    vexor_wine_server_stop
     touch "$WINEPREFIX/.vexor-ready"
   fi
+  vexor_wine_server || { echo "wineserver did not start for $WINEPREFIX" >&2; return 1; }
   # The resolution of the screen starts at 96 dots per inch, whatever a stopped run left.
   vexor_wine reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null 2>&1 || true
-  # A warm server keeps every start of a Windows program short.
-  wineserver -p 60
-  vexor_wine cmd /c exit >/dev/null 2>&1 || true
+  vexor_wine cmd /c exit >/dev/null 2>&1 || { echo "Wine cannot run programs in $WINEPREFIX" >&2; return 1; }
 }
 
 # Stops every Wine process of the prefix, then the X server.
 vexor_wine_stop() {
-  if [ -n "${WINEPREFIX:-}" ]; then
-    wineserver -k 2>/dev/null || true
-    wineserver -w 2>/dev/null || true
-  fi
+  if [ -n "${WINEPREFIX:-}" ]; then vexor_wine_server_stop; fi
   if [ -n "${VEXOR_XVFB_PID:-}" ]; then
     kill "$VEXOR_XVFB_PID" 2>/dev/null || true
     wait "$VEXOR_XVFB_PID" 2>/dev/null || true
@@ -75,6 +105,5 @@ vexor_wine_stop() {
 # Installs the demo browser where the program launches the browser from.
 vexor_install_browser() {
   local dir="$WINEPREFIX/drive_c/Program Files/Internet Explorer"
-  mkdir -p "$dir"
-  cp "$1" "$dir/iexplore.exe"
+  mkdir -p "$dir" && cp "$1" "$dir/iexplore.exe"
 }

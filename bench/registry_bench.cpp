@@ -107,25 +107,25 @@ int main() {
     constexpr int kTitles = 1000;
     constexpr int kRuns = 5;
 
-    TextList titles;
-    for (int i = 0; i < kTitles; ++i) titles.Append("Allowed page number " + std::to_string(i) + " - Internet Explorer");
+    std::vector<std::string> titles;
+    for (int i = 0; i < kTitles; ++i) titles.push_back("Allowed page number " + std::to_string(i) + " - Internet Explorer");
     auto fill = [&] { store.Rewrite(titles); };
     auto erase = [&] { store.Erase(); };
 
-    TextList loaded;
+    std::vector<std::string> loaded;
     // The load as first written: 1000 read-value calls, each opening and closing the key.
     auto loadByReads = [&] {
-        loaded.Clear();
+        loaded.clear();
         for (int i = 0; i < kTitles; ++i) {
             std::string title = TitleText(registry.ReadValue(kWindowsKeyRoot, kWindowsKeyPath, "Window" + std::to_string(i)));
-            if (!title.empty()) loaded.Append(title);
+            if (!title.empty()) loaded.push_back(title);
         }
     };
-    auto loadInOnePass = [&] { store.Load(loaded); };
+    auto loadInOnePass = [&] { loaded = store.Load(); };
     // The rewrite as first written: delete the key, then one write-value call per title.
     auto rewriteByDeleteAndWrites = [&] {
         registry.DeleteKey(kWindowsKeyRoot, kWindowsKeyPath);
-        for (int i = 0; i < titles.Count(); ++i) registry.WriteValue(kWindowsKeyRoot, kWindowsKeyPath, "Window" + std::to_string(i), titles.At(i));
+        for (std::size_t i = 0; i < titles.size(); ++i) registry.WriteValue(kWindowsKeyRoot, kWindowsKeyPath, "Window" + std::to_string(i), titles[i]);
     };
     auto rewrite = [&] { store.Rewrite(titles); };
 
@@ -143,7 +143,7 @@ int main() {
     MonitorState state(toolkit, [] {}, [] {});
     state.Timer1().SetEnabled(false);
     state.Timer2().SetEnabled(false);
-    CommandContext context{state, windows, store, toolkit};
+    CommandContext context{state, windows, store, toolkit, {}, {}};
     HWND popup = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr,
                                  GetModuleHandleA(nullptr), nullptr);
     SetLastPopup(win32::FromHwnd(popup));
@@ -151,7 +151,8 @@ int main() {
         api, kRuns,
         [&] {
             fill();
-            store.Load(state.lists.OKPopups);
+            state.lists.OKPopups.Clear();
+            for (const std::string& title : store.Load()) state.lists.OKPopups.Append(title);
             SetWindowTextA(popup, "A pop-up the user wants - Internet Explorer");
             ShowWindow(popup, SW_HIDE);
         },

@@ -9,6 +9,7 @@
 #include "platform/win32/win32_toolkit.h"
 #include "platform/win32/win32_window_system.h"
 #include "ui/application.h"
+#include "ui/texts.h"
 #include "ui/win32/about_view.h"
 #include "ui/win32/popup_viewer_view.h"
 #include "ui/win32/splash_view.h"
@@ -19,6 +20,7 @@ namespace {
 int Run() {
     using namespace vexor;
     win32::Win32Toolkit toolkit;
+    if (!toolkit.Ready()) throw CreationFailure(kTimersWindow);
     win32::Win32WindowSystem windows;
     win32::Win32RegistryApi registry;
     win32::Win32Shell shell;

@@ -1,6 +1,7 @@
 #include "app/single_instance.h"
 
 #include "monitor/startup.h"
+#include "ui/texts.h"
 #include "ui/tray_menu.h"
 
 namespace vexor::win32 {

@@ -1,6 +1,6 @@
 #include "commands/command_context.h"
 
-#include "monitor/startup.h"
+#include "ui/texts.h"
 
 namespace vexor {
 

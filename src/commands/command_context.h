@@ -11,11 +11,6 @@
 
 namespace vexor {
 
-constexpr char kSaveFailedMessage[] =
-    "The allowed pop-ups could not be saved to the registry.\n\n"
-    "Vexor 2003 may not have write access to HKEY_LOCAL_MACHINE\\SOFTWARE\\Tessaly\\Popup\\Windows. "
-    "The list shows what is stored now.";
-
 class ForegroundCheckHold;
 
 struct CommandContext {
@@ -23,13 +18,13 @@ struct CommandContext {
     WindowSystem& windows;
     AllowedTitleStore& store;
     Toolkit& toolkit;
+    // The Popup Viewer's GetSettings: the allowed-title list refilled from the registry.
+    std::function<void()> getSettings;
     // Told when the foreground check could not be started again, so the pause captions can say
     // that monitoring is paused.
     std::function<void()> foregroundCheckStopped;
 
     TextList& AllowedTitles() { return state.lists.OKPopups; }
-    // The allowed-title list refilled from the registry.
-    void GetSettings() { store.Load(AllowedTitles()); }
     // Ends a command's edit: the foreground check is put back first, then the user hears of what
     // failed, so that no message waits for an answer while monitoring is held.
     void EndEdit(ForegroundCheckHold& hold, bool saved);

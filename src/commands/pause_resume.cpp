@@ -1,5 +1,7 @@
 #include "commands/pause_resume.h"
 
+#include "ui/texts.h"
+
 namespace vexor {
 
 std::string PauseToggle(const std::string& ownCaption, CommandContext& context) {

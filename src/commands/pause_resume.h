@@ -7,9 +7,6 @@
 
 namespace vexor {
 
-constexpr char kPauseCaption[] = "Pause";
-constexpr char kResumeCaption[] = "Resume";
-
 // The toggle as seen from the control whose caption is ownCaption: "Pause" stops the check,
 // anything else starts it. Returns the caption both controls show afterwards: "Resume" when the
 // check could not be started, after the user has been told.

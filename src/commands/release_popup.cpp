@@ -1,6 +1,6 @@
 #include "commands/release_popup.h"
 
-#include "monitor/foreground_check.h"
+#include "ui/texts.h"
 
 namespace vexor {
 
@@ -13,9 +13,9 @@ void ReleaseSelectedPopup(CommandContext& context) {
         context.windows.SetWindowTextA(window, kAllowedMarkerTitle);
         context.windows.ShowWindow(window, kSwRestore);
     }
-    const bool saved = context.store.Rewrite(context.AllowedTitles());
+    const bool saved = context.store.Rewrite(context.AllowedTitles().Entries());
     trapped.RemoveAt(trapped.Selected());
-    context.GetSettings();
+    context.getSettings();
     context.EndEdit(hold, saved);
 }
 
@@ -26,7 +26,7 @@ void ShowLastPopup(CommandContext& context) {
     if (!title.empty() && title != kAllowedMarkerTitle) context.AllowedTitles().Append(title);
     context.windows.SetWindowTextA(window, kAllowedMarkerTitle);
     context.windows.ShowWindow(window, kSwRestore);
-    if (!context.store.Rewrite(context.AllowedTitles())) context.ReportSaveFailure();
+    if (!context.store.Rewrite(context.AllowedTitles().Entries())) context.ReportSaveFailure();
 }
 
 }  // namespace vexor

@@ -1,6 +1,7 @@
 #include "commands/remove_titles.h"
 
 #include "monitor/startup.h"
+#include "ui/texts.h"
 
 namespace vexor {
 
@@ -8,8 +9,8 @@ void DeleteSelectedTitle(CommandContext& context) {
     TextList& titles = context.AllowedTitles();
     ForegroundCheckHold hold(context.state.Timer1());
     titles.RemoveAt(titles.Selected());
-    const bool saved = context.store.Rewrite(titles);
-    context.GetSettings();
+    const bool saved = context.store.Rewrite(titles.Entries());
+    context.getSettings();
     context.EndEdit(hold, saved);
 }
 
@@ -18,7 +19,7 @@ void DeleteAllTitles(CommandContext& context) {
     if (context.toolkit.ShowMessageBox(kDeleteAllQuestion, kApplicationTitle, kConfirmStyle) != kIdYes) return;
     context.AllowedTitles().Clear();
     const bool saved = context.store.Erase();
-    context.GetSettings();
+    context.getSettings();
     if (!saved) context.ReportSaveFailure();
 }
 

@@ -5,8 +5,6 @@
 
 namespace vexor {
 
-constexpr char kDeleteAllQuestion[] = "Delete All Allowed Popups?";
-
 // cmddelete_Click: removes the selected title (nothing with no selection), saves and reloads.
 void DeleteSelectedTitle(CommandContext& context);
 

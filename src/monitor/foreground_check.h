@@ -3,12 +3,11 @@
 
 #include "monitor/monitor_state.h"
 #include "platform/window_system.h"
+#include "ui/texts.h"
 
 namespace vexor {
 
 constexpr char kCandidateMarker[] = "Internet Explorer";
-constexpr char kAllowedMarkerTitle[] = "Vexor Allowed Popup";
-constexpr char kSnapshotTitle[] = "Internet Explorer - Vexor 2003 Snapshot, please wait...";
 
 class ForegroundCheck {
 public:

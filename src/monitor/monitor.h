@@ -10,6 +10,8 @@ namespace vexor {
 
 class Monitor {
 public:
+    // The timers' ticks reach check_ and learning_ only through the event pump, never while this
+    // constructor runs, so the timers may be made before the handlers they call.
     Monitor(Toolkit& toolkit, WindowSystem& windows)
         : state_(toolkit, [this] { check_.Tick(); }, [this] { learning_.Tick(); }),
           check_(state_, windows),

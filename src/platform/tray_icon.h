@@ -30,7 +30,6 @@ constexpr std::uint32_t kTrayIconId = 1;
 constexpr std::uint32_t kTrayFlagsAll = kNifMessage | kNifIcon | kNifTip;  // 7
 constexpr std::uint32_t kWmMouseMove = 512;  // the icon's callback message
 constexpr std::uint32_t kTrayCallbackAtDelete = 1;
-constexpr char kTrayTipText[] = "Vexor 2003";
 
 // Builds the record: cbSize 88, the five numbers in field order, and the tip: the text, one 0
 // byte, then spaces to the 64th byte (the text has at most 63 characters; longer is cut).

@@ -31,10 +31,10 @@ std::string TitleText(const RegistryValue& value) {
     return {};
 }
 
-void AllowedTitleStore::Load(TextList& list) {
-    list.Clear();
+std::vector<std::string> AllowedTitleStore::Load() {
+    std::vector<std::string> titles;
     std::optional<KeyListing> listing = registry_.Open(kWindowsKeyRoot, kWindowsKeyPath, kKeyRead).Values();
-    if (!listing) return;
+    if (!listing) return titles;
 
     // The listing comes in the platform's order; indices of any length compare by length first,
     // then digit by digit.
@@ -46,15 +46,15 @@ void AllowedTitleStore::Load(TextList& list) {
         return a.first.size() != b.first.size() ? a.first.size() < b.first.size() : a.first < b.first;
     });
     for (const auto& [digits, value] : titleValues) {
-        if (list.Count() >= kListCapacity) break;
+        if (titles.size() >= static_cast<std::size_t>(kListCapacity)) break;
         std::string title = TitleText(*value);
-        if (!title.empty()) list.Append(std::move(title));
+        if (!title.empty()) titles.push_back(std::move(title));
     }
+    return titles;
 }
 
-bool AllowedTitleStore::Rewrite(const TextList& list) {
-    bool anyTitle = false;
-    for (int i = 0; i < list.Count(); ++i) anyTitle = anyTitle || !list.At(i).empty();
+bool AllowedTitleStore::Rewrite(const std::vector<std::string>& titles) {
+    const bool anyTitle = std::any_of(titles.begin(), titles.end(), [](const std::string& t) { return !t.empty(); });
     if (!anyTitle) return Erase();
 
     OpenedKey key = registry_.OpenCreating(kWindowsKeyRoot, kWindowsKeyPath, kKeyRead | kKeyWrite);
@@ -62,12 +62,12 @@ bool AllowedTitleStore::Rewrite(const TextList& list) {
     // so a title is written at its new place before its old place is overwritten. The first
     // failed write ends the rewrite, before a later one could overwrite the old place of the
     // title it did not store.
-    std::vector<bool> written(static_cast<std::size_t>(list.Count()), false);
+    std::vector<bool> written(titles.size(), false);
     std::uint32_t writtenCount = 0;
-    for (int i = 0; i < list.Count(); ++i) {
-        if (list.At(i).empty()) continue;
-        if (!key.Write(kTitleValuePrefix + std::to_string(i), list.At(i))) return false;
-        written[static_cast<std::size_t>(i)] = true;
+    for (std::size_t i = 0; i < titles.size(); ++i) {
+        if (titles[i].empty()) continue;
+        if (!key.Write(kTitleValuePrefix + std::to_string(i), titles[i])) return false;
+        written[i] = true;
         ++writtenCount;
     }
     // Every written name is in the key, so as many values as writes means nothing else is.

@@ -4,9 +4,10 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
-#include "monitor/monitor_state.h"
 #include "platform/registry.h"
+#include "platform/toolkit.h"
 
 namespace vexor {
 
@@ -26,15 +27,15 @@ class AllowedTitleStore {
 public:
     explicit AllowedTitleStore(RegistryModule& registry) : registry_(registry) {}
 
-    // Refills the list from the key, read in one pass: every title value, in increasing order of
-    // index, empty texts and unreadable values skipped, at most the list's capacity. A missing
-    // key gives an empty list.
-    void Load(TextList& list);
+    // The stored titles, read in one pass: every title value in increasing order of index, empty
+    // texts and unreadable values skipped, at most a list's capacity. A missing key gives none.
+    std::vector<std::string> Load();
 
-    // Stores every non-empty entry under its position, then removes every other value of the
-    // key. When a write fails the old values stay, so nothing stored is lost. A list without a
-    // non-empty entry leaves no key. True when the key now holds exactly the list.
-    bool Rewrite(const TextList& list);
+    // Stores every non-empty title under its position in `titles` (empty ones hold their place),
+    // then removes every other value of the key. When a write fails the old values stay, so
+    // nothing stored is lost. Titles without a non-empty one leave no key. True when the key now
+    // holds exactly the titles.
+    bool Rewrite(const std::vector<std::string>& titles);
 
     // Deletes the key. True when it is gone (or was never there).
     bool Erase();

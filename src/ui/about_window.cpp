@@ -3,14 +3,14 @@
 namespace vexor {
 
 std::string FormatVersionLine(const ProgramVersion& version) {
-    return "Version " + std::to_string(version.major) + "." + std::to_string(version.minor) + "." +
+    return std::string(kVersionLabel) + " " + std::to_string(version.major) + "." + std::to_string(version.minor) + "." +
            std::to_string(version.revision);
 }
 
 void AboutWindow::Show() {
     if (!open_) {
         open_ = true;
-        versionText_ = "Version";
+        versionText_ = kVersionLabel;
         Form_Load();
     }
     if (changed) changed();  // shown again (and brought forward) when already open

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ui/layout.h"
+#include "ui/texts.h"
 
 namespace vexor {
 
@@ -17,15 +18,8 @@ struct ProgramVersion {
 // "Version " and the three numbers joined by ".", each with exactly the digits it needs.
 std::string FormatVersionLine(const ProgramVersion& version);
 
-constexpr char kAboutCaption[] = "About";
 constexpr int kAboutClientWidth = 4770;
 constexpr int kAboutClientHeight = 3045;
-constexpr char kAboutDescription[] =
-    "This is a re-make of the original Vexor. It has been re-built from the ground up and works much better than "
-    "before.";
-constexpr char kAboutCopyright[] = "Copyright \xA9 2003 Tessaly Software.\r\nAll rights reserved.";
-constexpr char kAboutWebAddress[] = "http://www.tessaly.example/vexor/";
-constexpr char kAboutSupportAddress[] = "support@tessaly.example";
 constexpr std::uint32_t kAboutAddressColor = 0xFF0000;  // pure blue as 0x00BBGGRR
 
 constexpr int kAboutImageId = 301;
@@ -42,8 +36,8 @@ constexpr ControlSpec kAboutLayout[] = {
     {kAboutWebId, "Label5", ControlKind::Label, kAboutWebAddress, 1200, 2280, 3375, 255, -1, 0, FontKind::WindowDefault},
     {kAboutCopyrightId, "Label4", ControlKind::Label, kAboutCopyright, 1200, 1680, 3375, 495, -1, 0, FontKind::WindowDefault},
     {kAboutDescriptionId, "Label3", ControlKind::Label, kAboutDescription, 1200, 840, 3375, 735, -1, 0, FontKind::WindowDefault},
-    {kAboutVersionId, "lblversion", ControlKind::Label, "Version", 1200, 480, 3375, 255, -1, 0, FontKind::WindowDefault},
-    {kAboutTitleId, "Label1", ControlKind::Label, "Vexor 2003", 1200, 240, 3375, 255, -1, 0, FontKind::WindowDefault},
+    {kAboutVersionId, "lblversion", ControlKind::Label, kVersionLabel, 1200, 480, 3375, 255, -1, 0, FontKind::WindowDefault},
+    {kAboutTitleId, "Label1", ControlKind::Label, kApplicationTitle, 1200, 240, 3375, 255, -1, 0, FontKind::WindowDefault},
 };
 
 class AboutWindow {
@@ -69,7 +63,7 @@ private:
 
     std::function<ProgramVersion()> versionSource_;
     bool open_ = false;
-    std::string versionText_ = "Version";
+    std::string versionText_ = kVersionLabel;
 };
 
 }  // namespace vexor

@@ -4,8 +4,41 @@
 #include "commands/release_popup.h"
 #include "commands/remove_titles.h"
 #include "monitor/startup.h"
+#include "ui/texts.h"
 
 namespace vexor {
+
+namespace {
+
+// The tray menu's items (kTrayMenuItems) and what choosing each runs. "-" and "Cancel" run nothing:
+// choosing them only closes the menu.
+constexpr EventBinding<Application> kTrayMenuEvents[] = {
+    {static_cast<int>(TrayItem::mshow), "mshow", ControlEvent::Click, [](Application& app) { app.mshow_Click(); }},
+    {static_cast<int>(TrayItem::mshowlast), "mshowlast", ControlEvent::Click, [](Application& app) { app.mshowlast_Click(); }},
+    {static_cast<int>(TrayItem::mpause), "mpause", ControlEvent::Click, [](Application& app) { app.mpause_Click(); }},
+    {static_cast<int>(TrayItem::mabout), "mabout", ControlEvent::Click, [](Application& app) { app.mabout_Click(); }},
+    {static_cast<int>(TrayItem::mexit), "mexit", ControlEvent::Click, [](Application& app) { app.mexit_Click(); }},
+};
+
+// The Popup Viewer's controls (kViewerLayout) and the handlers their events run. A control without
+// a row for an event ignores it: "View" has no pointer-move handler, the trapped list's button
+// press does nothing.
+constexpr EventBinding<Application> kViewerEvents[] = {
+    {kCmdHideId, "cmdhide", ControlEvent::Click, [](Application& app) { app.Viewer().cmdhide_Click(); }},
+    {kCmdDeleteId, "cmddelete", ControlEvent::Click, [](Application& app) { app.cmddelete_Click(); }},
+    {kLabel5Id, "Label5", ControlEvent::Click, [](Application& app) { app.Label5_Click(); }},
+    {kCmdShowId, "cmdshow", ControlEvent::Click, [](Application& app) { app.cmdshow_Click(); }},
+    {kCmdPauseId, "cmdpause", ControlEvent::Click, [](Application& app) { app.cmdpause_Click(); }},
+    {kCmdViewId, "cmdview", ControlEvent::Click, [](Application& app) { app.cmdview_Click(); }},
+    {kLContainedId, "LContained", ControlEvent::DoubleClick, [](Application& app) { app.LContained_DblClick(); }},
+    {kOKPopupsId, "OKPopups", ControlEvent::MouseDown, [](Application& app) { app.Viewer().OKPopups_MouseDown(); }},
+    {kCmdDeleteId, "cmddelete", ControlEvent::MouseMove, [](Application& app) { app.Viewer().cmddelete_MouseMove(); }},
+    {kLabel5Id, "Label5", ControlEvent::MouseMove, [](Application& app) { app.Viewer().Label5_MouseMove(); }},
+    {kCmdShowId, "cmdshow", ControlEvent::MouseMove, [](Application& app) { app.Viewer().cmdshow_MouseMove(); }},
+    {kCmdPauseId, "cmdpause", ControlEvent::MouseMove, [](Application& app) { app.Viewer().cmdpause_MouseMove(); }},
+};
+
+}  // namespace
 
 Application::Application(PlatformServices services)
     : services_(services),
@@ -14,10 +47,11 @@ Application::Application(PlatformServices services)
       viewer_(services.toolkit, services.windows, store_),
       splash_(services.toolkit),
       about_(services.programVersion),
-      commands_{viewer_.GetMonitor().State(), services.windows, store_, services.toolkit, {}} {
+      commands_{viewer_.GetMonitor().State(), services.windows, store_, services.toolkit, {}, {}} {
+    commands_.getSettings = [this] { viewer_.GetSettings(); };
     commands_.foregroundCheckStopped = [this] { SetPauseCaptions(kResumeCaption); };
     viewer_.GetMonitor().State().settleTimerFailed = [this] { ReportLaterFailure(kSettleTimer); };
-    about_.creationFailed = [this] { ReportLaterFailure(kAboutWindowName); };
+    about_.creationFailed = [this] { ReportLaterFailure(kAboutWindow); };
 }
 
 bool Application::Start() {
@@ -47,9 +81,8 @@ bool Application::Form_Load() {
     viewer_.SetCaption(kViewerCaption);
     if (!splash_.Show()) return Fail(StartupFailureMessage(kSplashTimer));
     if (!state.SettleDelay()) return Fail(StartupFailureMessage(kSettleTimer));
-    if (!services_.shell.LaunchProgram(kBrowserPath, kBrowserShowStyle)) return Fail(BrowserMissingMessage());
+    if (!services_.shell.LaunchProgram(kBrowserPath, kBrowserShowStyle)) return Fail(kBrowserMissingMessage);
     AddTrayIcon(services_.shell, tray_.handles);
-    trayIconAdded_ = true;
     return true;
 }
 
@@ -74,7 +107,6 @@ bool Application::TrayHost_ShowViewerRequest() {
 }
 
 void Application::TrayHost_Notification(std::uint32_t mouseMessage) {
-    if (tray_.visible) return;
     switch (DecodeTrayNotification(mouseMessage)) {
         case TrayAction::ShowViewer:
             mshow_Click();
@@ -88,30 +120,13 @@ void Application::TrayHost_Notification(std::uint32_t mouseMessage) {
 }
 
 void Application::TrayHost_TaskbarCreated() {
-    if (trayIconAdded_) AddTrayIcon(services_.shell, tray_.handles);
+    // Only an icon that start-up has asked for comes back, whether or not that first add worked.
+    if (phase_ == Phase::Running) AddTrayIcon(services_.shell, tray_.handles);
 }
 
-void Application::MenuItem_Click(TrayItem item) {
-    switch (item) {
-        case TrayItem::mshow:
-            mshow_Click();
-            break;
-        case TrayItem::mabout:
-            mabout_Click();
-            break;
-        case TrayItem::mexit:
-            mexit_Click();
-            break;
-        case TrayItem::mshowlast:
-            mshowlast_Click();
-            break;
-        case TrayItem::mpause:
-            mpause_Click();
-            break;
-        default:
-            break;  // Cancel, the separator
-    }
-}
+void Application::MenuItem_Click(TrayItem item) { Dispatch(kTrayMenuEvents, *this, static_cast<int>(item), ControlEvent::Click); }
+
+void Application::Viewer_ControlEvent(int controlId, ControlEvent event) { Dispatch(kViewerEvents, *this, controlId, event); }
 
 void Application::mshow_Click() {
     viewer_.Show();

@@ -11,6 +11,7 @@
 #include "platform/window_system.h"
 #include "store/allowed_titles.h"
 #include "ui/about_window.h"
+#include "ui/events.h"
 #include "ui/popup_viewer.h"
 #include "ui/splash.h"
 #include "ui/tray_menu.h"
@@ -45,7 +46,10 @@ public:
     // A later start of the program asks to see the Popup Viewer. Accepted while start-up runs (the
     // viewer shows once it has finished) and afterwards; refused once start-up has failed.
     bool TrayHost_ShowViewerRequest();
+    // A tray menu item was chosen, or an event happened on a control of the Popup Viewer: each
+    // runs the handler that its table binds (kTrayMenuEvents, kViewerEvents in application.cpp).
     void MenuItem_Click(TrayItem item);
+    void Viewer_ControlEvent(int controlId, ControlEvent event);
 
     void mshow_Click();
     void mabout_Click() { about_.Show(); }
@@ -83,8 +87,7 @@ private:
     SplashWindow splash_;
     AboutWindow about_;
     CommandContext commands_;
-    bool trayIconAdded_ = false;
-    Phase phase_ = Phase::NotStarted;
+    Phase phase_ = Phase::NotStarted;  // Running from the tray icon step on
     bool viewerRequested_ = false;  // by a later start, while start-up runs
 };
 

@@ -2,6 +2,12 @@
 
 namespace vexor {
 
+void PopupViewer::GetSettings() {
+    TextList& titles = Lists().OKPopups;
+    titles.Clear();
+    for (std::string& title : store_.Load()) titles.Append(std::move(title));
+}
+
 void PopupViewer::SetCaption(const std::string& caption) {
     caption_ = caption;
     Changed();

@@ -9,6 +9,7 @@
 #include "monitor/monitor.h"
 #include "store/allowed_titles.h"
 #include "ui/layout.h"
+#include "ui/texts.h"
 
 namespace vexor {
 
@@ -39,18 +40,18 @@ constexpr ControlSpec kViewerLayout[] = {
     {kOKPopupsId, "OKPopups", ControlKind::List, nullptr, 120, 375, 3450, 780, 9, 0, FontKind::MicrosoftSansSerif},
     {kOKWinSizesId, "OKWinSizes", ControlKind::List, nullptr, 240, 4920, 1815, 1035, 8, 0, FontKind::WindowDefault},
     {kOKWindowsId, "OKWindows", ControlKind::List, nullptr, 2640, 4920, 1815, 1035, 7, 0, FontKind::WindowDefault},
-    {kCmdHideId, "cmdhide", ControlKind::CommandButton, "Hide", 2835, 45, 735, 255, 6, 0, FontKind::WindowDefault},
-    {kTrappedFrameId, "Frame1", ControlKind::Frame, "Trapped Popups", 240, 6120, 5055, 1695, 2, 0, FontKind::WindowDefault},
+    {kCmdHideId, "cmdhide", ControlKind::CommandButton, kHideText, 2835, 45, 735, 255, 6, 0, FontKind::WindowDefault},
+    {kTrappedFrameId, "Frame1", ControlKind::Frame, kTrappedFrameText, 240, 6120, 5055, 1695, 2, 0, FontKind::WindowDefault},
     {kLContainedId, "LContained", ControlKind::List, nullptr, 120, 720, 3975, 780, 3, kTrappedFrameId, FontKind::WindowDefault},
-    {kLabel2Id, "Label2", ControlKind::Label, "Popups that have be caught by Vexor", 120, 360, 3975, 255, 5, kTrappedFrameId, FontKind::WindowDefault},
-    {kCmdViewId, "cmdview", ControlKind::LabelButton, "View", 4200, 720, 345, 195, 4, kTrappedFrameId, FontKind::LabelButton},
-    {kCmdPauseId, "cmdpause", ControlKind::LabelButton, "Pause", 3000, 1200, 450, 195, 14, 0, FontKind::LabelButton},
-    {kCmdShowId, "cmdshow", ControlKind::LabelButton, "Show Last Popup", 1560, 1200, 1260, 195, 13, 0, FontKind::LabelButton},
-    {kCmdDeleteId, "cmddelete", ControlKind::LabelButton, "Delete", 120, 1200, 465, 195, 12, 0, FontKind::LabelButton},
-    {kLabel1Id, "Label1", ControlKind::Label, "These won't be closed by Vexor", 120, 75, 2490, 195, 11, 0, FontKind::WindowDefault, true},
-    {kLabel5Id, "Label5", ControlKind::LabelButton, "Delete All", 720, 1200, 675, 195, 10, 0, FontKind::LabelButton},
-    {kLabel4Id, "Label4", ControlKind::Label, "Allowed Popup Handles", 2640, 4680, 1815, 255, 1, 0, FontKind::WindowDefault},
-    {kLabel3Id, "Label3", ControlKind::Label, "Allowed Popup Sizes", 240, 4680, 1815, 255, 0, 0, FontKind::WindowDefault},
+    {kLabel2Id, "Label2", ControlKind::Label, kTrappedHeading, 120, 360, 3975, 255, 5, kTrappedFrameId, FontKind::WindowDefault},
+    {kCmdViewId, "cmdview", ControlKind::LabelButton, kViewText, 4200, 720, 345, 195, 4, kTrappedFrameId, FontKind::LabelButton},
+    {kCmdPauseId, "cmdpause", ControlKind::LabelButton, kPauseCaption, 3000, 1200, 450, 195, 14, 0, FontKind::LabelButton},
+    {kCmdShowId, "cmdshow", ControlKind::LabelButton, kShowLastPopupText, 1560, 1200, 1260, 195, 13, 0, FontKind::LabelButton},
+    {kCmdDeleteId, "cmddelete", ControlKind::LabelButton, kDeleteText, 120, 1200, 465, 195, 12, 0, FontKind::LabelButton},
+    {kLabel1Id, "Label1", ControlKind::Label, kAllowedHeading, 120, 75, 2490, 195, 11, 0, FontKind::WindowDefault, true},
+    {kLabel5Id, "Label5", ControlKind::LabelButton, kDeleteAllText, 720, 1200, 675, 195, 10, 0, FontKind::LabelButton},
+    {kLabel4Id, "Label4", ControlKind::Label, kHandlesHeading, 2640, 4680, 1815, 255, 1, 0, FontKind::WindowDefault},
+    {kLabel3Id, "Label3", ControlKind::Label, kSizesHeading, 240, 4680, 1815, 255, 0, 0, FontKind::WindowDefault},
 };
 
 class PopupViewer {
@@ -62,7 +63,7 @@ public:
     MonitorLists& Lists() { return monitor_.Lists(); }
 
     // Reloads the allowed-title list from the registry.
-    void GetSettings() { store_.Load(Lists().OKPopups); }
+    void GetSettings();
 
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& caption);
@@ -107,7 +108,7 @@ private:
     AllowedTitleStore& store_;
     std::string caption_;
     bool visible_ = false;
-    std::string cmdpauseCaption_ = "Pause";
+    std::string cmdpauseCaption_ = kPauseCaption;
     // Delete, Delete All, Pause, Show Last Popup: the order in which the background resets them.
     static constexpr std::array<int, 4> kHoverLabels = {kCmdDeleteId, kLabel5Id, kCmdPauseId, kCmdShowId};
     std::array<int, 4> labelColors_ = {kColorButtonText, kColorButtonText, kColorButtonText, kColorButtonText};

@@ -6,11 +6,10 @@
 
 #include "platform/toolkit.h"
 #include "ui/layout.h"
+#include "ui/texts.h"
 
 namespace vexor {
 
-constexpr char kSplashCaption[] = "Vexor 2003";
-constexpr char kSplashText[] = "Taking Snapshop of Internet Explorer...";
 constexpr int kSplashTimerMs = 1000;
 // 258 x 46 pixels at 96 dots per inch.
 constexpr int kSplashClientWidth = 258 * 15;

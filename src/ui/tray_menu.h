@@ -6,6 +6,7 @@
 #include <string>
 
 #include "monitor/startup.h"
+#include "ui/texts.h"
 
 namespace vexor {
 
@@ -33,15 +34,14 @@ struct MenuItemSpec {
     bool isDefault;       // drawn bold
 };
 
-constexpr char kMenuCaption[] = "File";  // mfile, never shown as a menu bar
 constexpr MenuItemSpec kTrayMenuItems[] = {
-    {TrayItem::mshow, "mshow", "Popup Viewer", true},
-    {TrayItem::mshowlast, "mshowlast", "Show Last Popup", false},
-    {TrayItem::mpause, "mpause", "Pause", false},
-    {TrayItem::mb, "mb", "-", false},
-    {TrayItem::mabout, "mabout", "About", false},
-    {TrayItem::mexit, "mexit", "Exit", false},
-    {TrayItem::mcancel, "mcancel", "Cancel", false},
+    {TrayItem::mshow, "mshow", kPopupViewerItem, true},
+    {TrayItem::mshowlast, "mshowlast", kShowLastPopupText, false},
+    {TrayItem::mpause, "mpause", kPauseCaption, false},
+    {TrayItem::mb, "mb", kSeparator, false},
+    {TrayItem::mabout, "mabout", kAboutText, false},
+    {TrayItem::mexit, "mexit", kExitItem, false},
+    {TrayItem::mcancel, "mcancel", kCancelItem, false},
 };
 
 constexpr std::uint32_t kWmLButtonDblClk = 515;
@@ -56,8 +56,7 @@ TrayAction DecodeTrayNotification(std::uint32_t mouseMessage);
 // The host window's state: it is never shown, and owns the pause item's caption.
 struct TrayHost {
     TrayHostHandles handles;        // set when the window exists
-    bool visible = false;
-    std::string mpauseCaption = "Pause";
+    std::string mpauseCaption = kPauseCaption;
     std::function<void()> showMenu;  // shows mfile at the pointer
     std::function<void()> changed;   // captions changed
 };

@@ -27,12 +27,7 @@ int RunChild(long limit, const std::vector<std::string>& titles) {
 std::vector<std::string> Load() {
     win32::Win32RegistryApi api;
     RegistryModule registry(api);
-    AllowedTitleStore store(registry);
-    TextList list;
-    store.Load(list);
-    std::vector<std::string> titles;
-    for (int i = 0; i < list.Count(); ++i) titles.push_back(list.At(i));
-    return titles;
+    return AllowedTitleStore(registry).Load();
 }
 
 TEST(RewriteFaultE2E, KilledRewriteKeepsEveryTitleBothListsHold) {

@@ -77,7 +77,5 @@ int main(int argc, char** argv) {
     DyingRegistryApi api(std::strtol(argv[1], nullptr, 10));
     RegistryModule registry(api);
     AllowedTitleStore store(registry);
-    TextList titles;
-    for (int i = 2; i < argc; ++i) titles.Append(argv[i]);
-    return store.Rewrite(titles) ? 0 : 1;
+    return store.Rewrite(std::vector<std::string>(argv + 2, argv + argc)) ? 0 : 1;
 }

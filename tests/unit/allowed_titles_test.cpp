@@ -13,22 +13,12 @@ protected:
     sim::SimRegistry registry_;
     RegistryModule module_{registry_};
     AllowedTitleStore store_{module_};
-    TextList list_;
+    std::vector<std::string> list_;
 
     void Put(const std::string& name, const std::string& text) {
         registry_.PutText(kWindowsKeyRoot, kWindowsKeyPath, name, text);
     }
-    void Fill(TextList& list, const std::vector<std::string>& titles) {
-        list.Clear();
-        for (const auto& title : titles) list.Append(title);
-    }
-    std::vector<std::string> Loaded() {
-        TextList loaded;
-        store_.Load(loaded);
-        std::vector<std::string> titles;
-        for (int i = 0; i < loaded.Count(); ++i) titles.push_back(loaded.At(i));
-        return titles;
-    }
+    std::vector<std::string> Loaded() { return store_.Load(); }
     std::vector<std::string> Stored() { return registry_.TextValues(kWindowsKeyRoot, kWindowsKeyPath); }
 };
 
@@ -43,10 +33,8 @@ TEST(TitleIndexDigitsTest, AcceptsOnlyWindowAndACanonicalDecimalIndex) {
     }
 }
 
-TEST_F(AllowedTitlesTest, MissingKeyLoadsAnEmptyListAndClearsTheOldOne) {
-    list_.Append("stale");
-    store_.Load(list_);
-    EXPECT_EQ(list_.Count(), 0);
+TEST_F(AllowedTitlesTest, MissingKeyLoadsNothingAndCreatesNothing) {
+    EXPECT_TRUE(Loaded().empty());
     EXPECT_FALSE(registry_.KeyExists(kWindowsKeyRoot, kWindowsKeyPath));
 }
 
@@ -114,10 +102,10 @@ TEST_F(AllowedTitlesTest, LoadKeepsTitlesBeyondWhatAWindowCanShowAndHugeValues) 
 
 TEST_F(AllowedTitlesTest, LoadStopsAtTheListsCapacityInIndexOrder) {
     for (int i = 32799; i >= 0; --i) Put("Window" + std::to_string(i), "t" + std::to_string(i));
-    store_.Load(list_);
-    ASSERT_EQ(list_.Count(), kListCapacity);
-    EXPECT_EQ(list_.At(0), "t0");
-    EXPECT_EQ(list_.At(kListCapacity - 1), "t32766");
+    const auto titles = Loaded();
+    ASSERT_EQ(titles.size(), static_cast<std::size_t>(kListCapacity));
+    EXPECT_EQ(titles.front(), "t0");
+    EXPECT_EQ(titles.back(), "t32766");
 }
 
 TEST_F(AllowedTitlesTest, RewriteStoresEveryNonEmptyEntryUnderItsPositionAndNothingElse) {
@@ -125,7 +113,7 @@ TEST_F(AllowedTitlesTest, RewriteStoresEveryNonEmptyEntryUnderItsPositionAndNoth
     Put("Window5", "old five");
     Put("Window07", "odd name");
     Put("window1", "old one");
-    Fill(list_, {"A - Internet Explorer", "", "Same", "Same", "Caf\xE9"});
+    list_ = {"A - Internet Explorer", "", "Same", "Same", "Caf\xE9"};
     EXPECT_TRUE(store_.Rewrite(list_));
     EXPECT_EQ(Stored(), (std::vector<std::string>{"Window0=A - Internet Explorer", "Window2=Same", "Window3=Same",
                                                   "Window4=Caf\xE9"}));
@@ -135,11 +123,11 @@ TEST_F(AllowedTitlesTest, RewriteStoresEveryNonEmptyEntryUnderItsPositionAndNoth
 
 TEST_F(AllowedTitlesTest, RewriteOfAListWithoutTitlesLeavesNoKey) {
     Put("Window0", "old");
-    Fill(list_, {"", ""});
+    list_ = {"", ""};
     EXPECT_TRUE(store_.Rewrite(list_));
     EXPECT_FALSE(registry_.KeyExists(kWindowsKeyRoot, kWindowsKeyPath));
     EXPECT_TRUE(registry_.KeyExists(kWindowsKeyRoot, "SOFTWARE\\Tessaly\\Popup"));
-    Fill(list_, {});
+    list_.clear();
     EXPECT_TRUE(store_.Rewrite(list_));  // already absent is not a failure
     EXPECT_EQ(Loaded(), std::vector<std::string>{});
 }
@@ -147,7 +135,7 @@ TEST_F(AllowedTitlesTest, RewriteOfAListWithoutTitlesLeavesNoKey) {
 TEST_F(AllowedTitlesTest, EveryTitleOfALongListComesBackAtAboutOneCallATitle) {
     // A load and a rewrite over what is stored use one open key: at most N + 4 calls for N titles.
     constexpr long kTitles = 1000;
-    for (int i = 0; i < kTitles; ++i) list_.Append("Title " + std::to_string(i));
+    for (int i = 0; i < kTitles; ++i) list_.push_back("Title " + std::to_string(i));
     EXPECT_TRUE(store_.Rewrite(list_));
     long calls = registry_.CallCount();
     auto titles = Loaded();
@@ -158,7 +146,7 @@ TEST_F(AllowedTitlesTest, EveryTitleOfALongListComesBackAtAboutOneCallATitle) {
     calls = registry_.CallCount();
     EXPECT_TRUE(store_.Rewrite(list_));
     EXPECT_LE(registry_.CallCount() - calls, kTitles + 4);
-    list_.Append("One more");  // as Show Last Popup does
+    list_.push_back("One more");  // as Show Last Popup does
     calls = registry_.CallCount();
     EXPECT_TRUE(store_.Rewrite(list_));
     EXPECT_LE(registry_.CallCount() - calls, kTitles + 1 + 4);
@@ -180,9 +168,9 @@ TEST_F(AllowedTitlesTest, EraseDeletesTheKeyAndSaysWhetherItIsGone) {
 TEST_F(AllowedTitlesTest, WithoutWriteRightsNothingStoredChangesAndTheFailureIsReported) {
     Put("Window0", "kept");
     registry_.DenyMachineWrites(true);
-    Fill(list_, {"kept", "new"});
+    list_ = {"kept", "new"};
     EXPECT_FALSE(store_.Rewrite(list_));
-    Fill(list_, {});
+    list_.clear();
     EXPECT_FALSE(store_.Rewrite(list_));
     EXPECT_FALSE(store_.Erase());
     EXPECT_EQ(Loaded(), std::vector<std::string>{"kept"});
@@ -190,7 +178,7 @@ TEST_F(AllowedTitlesTest, WithoutWriteRightsNothingStoredChangesAndTheFailureIsR
 }
 
 TEST_F(AllowedTitlesTest, FirstWriteWithoutAKeyCreatesItAndItsParents) {
-    Fill(list_, {"first"});
+    list_ = {"first"};
     EXPECT_TRUE(store_.Rewrite(list_));
     EXPECT_EQ(Stored(), std::vector<std::string>{"Window0=first"});
 }
@@ -219,18 +207,12 @@ TEST_F(AllowedTitlesTest, RewriteStoppedAfterAnyNumberOfCallsKeepsEveryTitleBoth
             sim::SimRegistry registry;
             RegistryModule module(registry);
             AllowedTitleStore store(module);
-            TextList list;
-            Fill(list, before);
-            ASSERT_TRUE(store.Rewrite(list));
-            Fill(list, after);
+            ASSERT_TRUE(store.Rewrite(before));
             registry.StopAnsweringAfter(calls);
-            const bool finished = store.Rewrite(list);
+            const bool finished = store.Rewrite(after);
             registry.StopAnsweringAfter(-1);
 
-            TextList loaded;
-            store.Load(loaded);
-            std::vector<std::string> titles;
-            for (int i = 0; i < loaded.Count(); ++i) titles.push_back(loaded.At(i));
+            const std::vector<std::string> titles = store.Load();
             for (const std::string title : {"A", "B", "C", "D", "E"}) {
                 const auto inBefore = std::count(before.begin(), before.end(), title);
                 const auto inAfter = std::count(after.begin(), after.end(), title);

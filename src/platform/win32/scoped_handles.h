@@ -59,4 +59,33 @@ using ScopedMenu = Scoped<HMENU, MenuCloser>;
 using ScopedHandle = Scoped<HANDLE, KernelCloser>;
 using ScopedKey = Scoped<HKEY, KeyCloser>;
 
+// A window's device context, released when it goes.
+class ScopedGetDC {
+public:
+    explicit ScopedGetDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+    ~ScopedGetDC() {
+        if (dc_ != nullptr) ReleaseDC(window_, dc_);
+    }
+    ScopedGetDC(const ScopedGetDC&) = delete;
+    ScopedGetDC& operator=(const ScopedGetDC&) = delete;
+    HDC Get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
+// A font selected into a device context; the one it replaced goes back when it goes.
+class ScopedSelectFont {
+public:
+    ScopedSelectFont(HDC dc, HFONT font) : dc_(dc), previous_(SelectObject(dc, font)) {}
+    ~ScopedSelectFont() { SelectObject(dc_, previous_); }
+    ScopedSelectFont(const ScopedSelectFont&) = delete;
+    ScopedSelectFont& operator=(const ScopedSelectFont&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
 }  // namespace vexor::win32

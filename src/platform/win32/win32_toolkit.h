@@ -15,6 +15,9 @@ public:
     Win32Toolkit();
     ~Win32Toolkit() override;
 
+    // False when the window that owns the timers could not be created: no timer can start.
+    bool Ready() const { return static_cast<bool>(timerWindow_); }
+
     std::unique_ptr<Timer> CreateTimer(int intervalMs, bool enabled, std::function<void()> onTick) override;
     // Sleeps in MsgWaitForMultipleObjectsEx until something arrives, then dispatches everything
     // pending: waiting costs no processor time.

@@ -2,24 +2,18 @@
 
 #include <vector>
 
-#include "monitor/startup.h"
 #include "resource.h"
+#include "ui/texts.h"
 
 namespace vexor::win32 {
 
-AboutView::AboutView(AboutWindow& model, HWND owner) : model_(model), owner_(owner) {
-    model_.changed = [this] { OnChanged(); };
-}
-
-void AboutView::OnChanged() {
-    if (model_.IsOpen() && !Hwnd()) {
+void AboutView::Open() {
+    if (!Hwnd()) {
         try {
-            Create({kAboutWindowName, "VexorAbout", kAboutCaption, WS_POPUP | WS_CAPTION | WS_SYSMENU,
-                    WS_EX_DLGMODALFRAME, owner_, scale_.X(kAboutClientWidth), scale_.Y(kAboutClientHeight)});
-            auto controls = CreateControls(Hwnd(), kAboutLayout, scale_, fonts_);
-            picture_ = LoadIconResource(IDI_ABOUT, 48);
-            SendMessageA(controls[kAboutImageId], STM_SETICON, reinterpret_cast<WPARAM>(picture_.Get()), 0);
-            SetText(controls[kAboutVersionId], model_.VersionText());
+            Build({kAboutWindow, "VexorAbout", kAboutText, WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME,
+                   owner_, 0, 0},
+                  kAboutClientWidth, kAboutClientHeight, kAboutLayout, {kAboutImageId, IDI_ABOUT, 48});
+            SetText(Control(kAboutVersionId), model_.VersionText());
         } catch (const CreationFailure&) {
             // Nothing half-made stays on screen; the next "About" tries again.
             Destroy();
@@ -27,29 +21,20 @@ void AboutView::OnChanged() {
             return;
         }
     }
-    if (model_.IsOpen()) {
-        ShowWindow(Hwnd(), SW_SHOWNORMAL);
-        SetForegroundWindow(Hwnd());
-    } else if (Hwnd()) {
-        Destroy();
-    }
+    // Opened again while open: the same window comes to the front.
+    ShowWindow(Hwnd(), SW_SHOWNORMAL);
+    SetForegroundWindow(Hwnd());
 }
 
 LRESULT AboutView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_CLOSE:
-            model_.Close();
-            return 0;
-        case WM_CTLCOLORSTATIC: {
-            auto dc = reinterpret_cast<HDC>(wParam);
-            const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
-            SetBkMode(dc, TRANSPARENT);
-            SetTextColor(dc, (id == kAboutWebId || id == kAboutSupportId) ? kAboutAddressColor : GetSysColor(COLOR_WINDOWTEXT));
-            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-        }
-        default:
-            return WindowBase::OnMessage(message, wParam, lParam);
+    if (message == WM_CTLCOLORSTATIC) {
+        auto dc = reinterpret_cast<HDC>(wParam);
+        const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, (id == kAboutWebId || id == kAboutSupportId) ? kAboutAddressColor : GetSysColor(COLOR_WINDOWTEXT));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     }
+    return ModelWindow::OnMessage(message, wParam, lParam);
 }
 
 ProgramVersion ReadProgramVersion() {

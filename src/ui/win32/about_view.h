@@ -3,26 +3,17 @@
 #pragma once
 
 #include "ui/about_window.h"
-#include "ui/win32/controls.h"
-#include "ui/win32/window_base.h"
+#include "ui/win32/layout_window.h"
 
 namespace vexor::win32 {
 
-class AboutView : public WindowBase {
+class AboutView : public ModelWindow<AboutWindow> {
 public:
-    AboutView(AboutWindow& model, HWND owner);
+    using ModelWindow::ModelWindow;
 
 protected:
+    void Open() override;
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-
-private:
-    void OnChanged();
-
-    AboutWindow& model_;
-    HWND owner_;
-    Scale scale_ = Scale::OfScreen();
-    Fonts fonts_{scale_};
-    ScopedIcon picture_;
 };
 
 // The program's own file version from its version resource.

@@ -51,21 +51,20 @@ ClassAndStyle ClassFor(ControlKind kind) {
 void FitToText(HWND control) {
     char text[512];
     const int length = GetWindowTextA(control, text, sizeof(text));
-    HDC dc = GetDC(control);
-    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
     SIZE extent{};
-    GetTextExtentPoint32A(dc, text, length, &extent);
-    SelectObject(dc, previous);
-    ReleaseDC(control, dc);
+    {
+        ScopedGetDC dc(control);
+        ScopedSelectFont font(dc.Get(), reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+        GetTextExtentPoint32A(dc.Get(), text, length, &extent);
+    }
     RECT rect;
     GetClientRect(control, &rect);
     SetWindowPos(control, nullptr, 0, 0, extent.cx, rect.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 Scale Scale::OfScreen() {
-    HDC screen = GetDC(nullptr);
-    Scale scale{GetDeviceCaps(screen, LOGPIXELSX), GetDeviceCaps(screen, LOGPIXELSY)};
-    ReleaseDC(nullptr, screen);
+    ScopedGetDC screen(nullptr);
+    Scale scale{GetDeviceCaps(screen.Get(), LOGPIXELSX), GetDeviceCaps(screen.Get(), LOGPIXELSY)};
     if (scale.dpiX <= 0) scale.dpiX = 96;
     if (scale.dpiY <= 0) scale.dpiY = 96;
     return scale;

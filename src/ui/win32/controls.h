@@ -37,11 +37,6 @@ private:
 std::map<int, HWND> CreateControls(HWND parent, const ControlSpec* begin, const ControlSpec* end, const Scale& scale,
                                    const Fonts& fonts);
 
-template <std::size_t N>
-std::map<int, HWND> CreateControls(HWND parent, const ControlSpec (&table)[N], const Scale& scale, const Fonts& fonts) {
-    return CreateControls(parent, table, table + N, scale, fonts);
-}
-
 void SetText(HWND control, const std::string& text);
 // Sizes a label to its text in its font, as a label that sizes itself does.
 void FitToText(HWND control);

@@ -31,49 +31,47 @@ PopupViewerView::PopupViewerView(Application& app) : app_(app) {
     PopupViewer& model = app_.Viewer();
     // Fixed tool window: a thin title bar and no control box; tool windows stay out of the
     // taskbar.
-    Create({"the Popup Viewer window", kViewerClassName, model.Caption().c_str(), WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN, WS_EX_TOOLWINDOW,
-            nullptr, scale_.X(kViewerClientWidth), scale_.Y(kViewerClientHeight)});
-    controls_ = CreateControls(Hwnd(), kViewerLayout, scale_, fonts_);
+    Build({kViewerWindow, kViewerClassName, model.Caption().c_str(), WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN,
+           WS_EX_TOOLWINDOW, nullptr, 0, 0},
+          kViewerClientWidth, kViewerClientHeight, kViewerLayout);
 
     MonitorLists& lists = model.Lists();
-    auto mirror = [this](int id) {
-        mirrors_.push_back(std::make_unique<ListMirror>(controls_[id]));
-        return mirrors_.back().get();
-    };
-    lists.OKPopups.SetObserver(mirror(kOKPopupsId));
-    lists.LContained.SetObserver(mirror(kLContainedId));
-    lists.OKWindows.SetObserver(mirror(kOKWindowsId));
-    lists.OKWinSizes.SetObserver(mirror(kOKWinSizesId));
-    for (int i = 0; i < lists.OKPopups.Count(); ++i) mirrors_[0]->OnAppended(lists.OKPopups.At(i));
+    for (int id : {kOKPopupsId, kLContainedId, kOKWindowsId, kOKWinSizesId}) {
+        mirrors_[id] = std::make_unique<ListMirror>(Control(id));
+    }
+    lists.OKPopups.SetObserver(mirrors_.at(kOKPopupsId).get());
+    lists.LContained.SetObserver(mirrors_.at(kLContainedId).get());
+    lists.OKWindows.SetObserver(mirrors_.at(kOKWindowsId).get());
+    lists.OKWinSizes.SetObserver(mirrors_.at(kOKWinSizesId).get());
+    for (int i = 0; i < lists.OKPopups.Count(); ++i) mirrors_.at(kOKPopupsId)->OnAppended(lists.OKPopups.At(i));
+    selectableLists_ = {{kOKPopupsId, &lists.OKPopups}, {kLContainedId, &lists.LContained}};
 
     // Every label and list takes its own pointer moves, so only the bare background is the
     // window's: a move over the heading, the list or "Hide" leaves a highlight alone.
-    for (const ControlSpec& row : kViewerLayout) SubclassControl(row.id);
+    for (const ControlSpec& row : kViewerLayout) {
+        SetWindowSubclass(Control(row.id), &PopupViewerView::ControlProc, static_cast<UINT_PTR>(row.id),
+                          reinterpret_cast<DWORD_PTR>(this));
+    }
 
     INITCOMMONCONTROLSEX common{sizeof(common), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&common);
     toolTip_.Reset(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0,
                                    0, 0, 0, Hwnd(), nullptr, ProgramInstance(), nullptr));
-    if (!toolTip_) throw CreationFailure("the tooltip of the allowed pop-ups");
+    if (!toolTip_) throw CreationFailure(kViewerToolTip);
     TOOLINFOA tool{};
     tool.cbSize = TTTOOLINFOA_V2_SIZE;  // the size every comctl32 version accepts
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = Hwnd();
-    tool.uId = reinterpret_cast<UINT_PTR>(controls_[kOKPopupsId]);
+    tool.uId = reinterpret_cast<UINT_PTR>(Control(kOKPopupsId));
     tool.lpszText = const_cast<char*>("");
     SendMessageA(toolTip_.Get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 
     model.changed = [this] { OnChanged(); };
-    model.labelColorChanged = [this](int id) { InvalidateRect(controls_[id], nullptr, TRUE); };
+    model.labelColorChanged = [this](int id) { InvalidateRect(Control(id), nullptr, TRUE); };
     OnChanged();
 }
 
 PopupViewerView::~PopupViewerView() = default;
-
-void PopupViewerView::SubclassControl(int controlId) {
-    SetWindowSubclass(controls_[controlId], &PopupViewerView::ControlProc, static_cast<UINT_PTR>(controlId),
-                      reinterpret_cast<DWORD_PTR>(this));
-}
 
 LRESULT CALLBACK PopupViewerView::ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                               DWORD_PTR self) {
@@ -81,18 +79,18 @@ LRESULT CALLBACK PopupViewerView::ControlProc(HWND control, UINT message, WPARAM
     const int controlId = static_cast<int>(id);
     switch (message) {
         case WM_MOUSEMOVE:
-            view->OnControlMouseMove(controlId);
+            view->app_.Viewer_ControlEvent(controlId, ControlEvent::MouseMove);
             break;
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
-        case WM_MBUTTONDOWN:
-            if (controlId == kOKPopupsId) {
-                // The list selects first; the handler then reads the new selection.
-                const LRESULT result = DefSubclassProc(control, message, wParam, lParam);
-                view->OnOKPopupsMouseDown();
-                return result;
-            }
-            break;
+        case WM_MBUTTONDOWN: {
+            // The control handles the press first (a list selects), so the handler reads the new
+            // selection.
+            const LRESULT result = DefSubclassProc(control, message, wParam, lParam);
+            view->SyncSelection(controlId);
+            view->app_.Viewer_ControlEvent(controlId, ControlEvent::MouseDown);
+            return result;
+        }
         case WM_NCDESTROY:
             RemoveWindowSubclass(control, &PopupViewerView::ControlProc, id);
             break;
@@ -102,35 +100,10 @@ LRESULT CALLBACK PopupViewerView::ControlProc(HWND control, UINT message, WPARAM
     return DefSubclassProc(control, message, wParam, lParam);
 }
 
-void PopupViewerView::OnControlMouseMove(int controlId) {
-    PopupViewer& model = app_.Viewer();
-    switch (controlId) {
-        case kCmdDeleteId:
-            model.cmddelete_MouseMove();
-            break;
-        case kLabel5Id:
-            model.Label5_MouseMove();
-            break;
-        case kCmdShowId:
-            model.cmdshow_MouseMove();
-            break;
-        case kCmdPauseId:
-            model.cmdpause_MouseMove();
-            break;
-        default:
-            break;  // the other controls have no pointer-move handler
-    }
-}
-
-void PopupViewerView::OnOKPopupsMouseDown() {
-    SyncSelection(kOKPopupsId);
-    app_.Viewer().OKPopups_MouseDown();
-}
-
 void PopupViewerView::SyncSelection(int controlId) {
-    const int selected = static_cast<int>(SendMessageA(controls_[controlId], LB_GETCURSEL, 0, 0));
-    MonitorLists& lists = app_.Viewer().Lists();
-    (controlId == kOKPopupsId ? lists.OKPopups : lists.LContained).Select(selected);
+    auto list = selectableLists_.find(controlId);
+    if (list == selectableLists_.end()) return;
+    list->second->Select(static_cast<int>(SendMessageA(Control(controlId), LB_GETCURSEL, 0, 0)));
 }
 
 void PopupViewerView::OnChanged() {
@@ -139,16 +112,16 @@ void PopupViewerView::OnChanged() {
     GetWindowTextA(Hwnd(), caption, sizeof(caption));
     if (model.Caption() != caption) SetText(Hwnd(), model.Caption());
     char pause[64];
-    GetWindowTextA(controls_[kCmdPauseId], pause, sizeof(pause));
+    GetWindowTextA(Control(kCmdPauseId), pause, sizeof(pause));
     if (model.CmdPauseCaption() != pause) {
-        SetText(controls_[kCmdPauseId], model.CmdPauseCaption());
-        FitToText(controls_[kCmdPauseId]);
+        SetText(Control(kCmdPauseId), model.CmdPauseCaption());
+        FitToText(Control(kCmdPauseId));
     }
 
     TOOLINFOA tool{};
     tool.cbSize = TTTOOLINFOA_V2_SIZE;  // the size every comctl32 version accepts
     tool.hwnd = Hwnd();
-    tool.uId = reinterpret_cast<UINT_PTR>(controls_[kOKPopupsId]);
+    tool.uId = reinterpret_cast<UINT_PTR>(Control(kOKPopupsId));
     tool.lpszText = const_cast<char*>(model.OKPopupsToolTip().c_str());
     SendMessageA(toolTip_.Get(), TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
 
@@ -162,39 +135,17 @@ void PopupViewerView::OnChanged() {
 }
 
 void PopupViewerView::OnCommand(int controlId, int notification) {
-    if (notification == LBN_SELCHANGE && (controlId == kOKPopupsId || controlId == kLContainedId)) {
+    // Notification numbers differ by kind: a list sends 1 for a new selection and 2 for a
+    // double-click; a button or label sends 0 for a click and 1 for a double-click.
+    if (selectableLists_.count(controlId) != 0) {
+        if (notification != LBN_SELCHANGE && notification != LBN_DBLCLK) return;
         SyncSelection(controlId);
-        return;
-    }
-    if (controlId == kLContainedId && notification == LBN_DBLCLK) {
-        SyncSelection(controlId);
-        app_.LContained_DblClick();
-        return;
-    }
-    if (controlId == kCmdHideId && notification == BN_CLICKED) {
-        app_.Viewer().cmdhide_Click();
+        if (notification == LBN_DBLCLK) app_.Viewer_ControlEvent(controlId, ControlEvent::DoubleClick);
         return;
     }
     // A quick second click on a label-button is another click, as on a push button.
-    if (notification != STN_CLICKED && notification != STN_DBLCLK) return;
-    switch (controlId) {
-        case kCmdDeleteId:
-            app_.cmddelete_Click();
-            break;
-        case kLabel5Id:
-            app_.Label5_Click();
-            break;
-        case kCmdShowId:
-            app_.cmdshow_Click();
-            break;
-        case kCmdPauseId:
-            app_.cmdpause_Click();
-            break;
-        case kCmdViewId:
-            app_.cmdview_Click();
-            break;
-        default:
-            break;
+    if (notification == STN_CLICKED || notification == STN_DBLCLK) {
+        app_.Viewer_ControlEvent(controlId, ControlEvent::Click);
     }
 }
 

@@ -1,29 +1,17 @@
 // The splash window on screen: follows the model, which opens it and closes it after a second.
 #pragma once
 
-#include <memory>
-
 #include "ui/splash.h"
-#include "ui/win32/controls.h"
-#include "ui/win32/window_base.h"
+#include "ui/win32/layout_window.h"
 
 namespace vexor::win32 {
 
-class SplashView : public WindowBase {
+class SplashView : public ModelWindow<SplashWindow> {
 public:
-    SplashView(SplashWindow& model, HWND owner);
+    using ModelWindow::ModelWindow;
 
 protected:
-    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-
-private:
-    void OnChanged();
-
-    SplashWindow& model_;
-    HWND owner_;
-    Scale scale_ = Scale::OfScreen();
-    Fonts fonts_{scale_};
-    ScopedIcon picture_;
+    void Open() override;
 };
 
 }  // namespace vexor::win32

@@ -11,14 +11,14 @@ TrayHostView::TrayHostView(Application& app)
       showViewerRequest_(RegisterWindowMessageA(kShowViewerMessage)) {
     // A hidden top-level window, not a message-only one, so that it hears broadcasts such as
     // the taskbar's restart.
-    Create({"the window of its tray icon", kTrayHostClassName, "", WS_OVERLAPPED, 0, nullptr, 0, 0});
+    Create({kTrayHostWindow, kTrayHostClassName, "", WS_OVERLAPPED, 0, nullptr, 0, 0});
 
     menu_.Reset(CreatePopupMenu());
     for (const MenuItemSpec& item : kTrayMenuItems) {
         const UINT id = static_cast<UINT>(item.id);
         const bool separator = std::string(item.caption) == "-";
         if (!menu_ || !AppendMenuA(menu_.Get(), separator ? MF_SEPARATOR : MF_STRING, id, separator ? nullptr : item.caption)) {
-            throw CreationFailure("the tray menu");
+            throw CreationFailure(kTrayMenuName);
         }
         if (item.isDefault) SetMenuDefaultItem(menu_.Get(), id, FALSE);
     }

@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "e2e/driver.h"
-#include "ui/tray_menu.h"
 
 using namespace vexor;
 using namespace vexor::e2e;
@@ -27,13 +26,11 @@ double NowMs() {
 
 int main(int argc, char** argv) {
     const int popups = argc > 1 ? std::atoi(argv[1]) : 200;
-    KillDemoBrowsers();
-    DeleteWindowsKey();
-    Program vexor(VexorPath());
-    HWND browser = nullptr;
-    if (!WaitUntil([&] { return (browser = FindWindowOf("VexorDemoBrowser")) != nullptr; }, 20000) ||
-        !WaitUntil([&] { return !IsWindow(browser); }, 20000)) {
-        std::printf("the snapshot did not happen\n");
+    CleanSlate();
+    Vexor vexor;
+    const std::string startup = vexor.AwaitStartup();
+    if (!startup.empty()) {
+        std::printf("start-up: %s\n", startup.c_str());
         return 1;
     }
     std::mt19937 random(2003);
@@ -67,7 +64,7 @@ int main(int argc, char** argv) {
         DestroyWindow(popup);
     }
     vexor.Kill();
-    KillDemoBrowsers();
+    CleanSlate();
     std::sort(exposure.begin(), exposure.end());
     auto at = [&](double q) { return exposure.empty() ? 0.0 : exposure[static_cast<std::size_t>(q * (exposure.size() - 1))]; };
     std::printf("pop-up exposure over %d pop-ups (%d not hidden within 5 s), ms from showing to hidden\n", popups, missed);

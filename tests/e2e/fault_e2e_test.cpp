@@ -6,64 +6,48 @@
 #include <algorithm>
 
 #include "e2e/driver.h"
-#include "platform/win32/win32_registry.h"
-#include "store/allowed_titles.h"
 
 namespace vexor::e2e {
 namespace {
 
-std::string ChildPath() {
-    std::string path = VexorPath();
-    return path.substr(0, path.size() - std::string("vexor.exe").size()) + "vexor_fault_child.exe";
-}
-
-int RunChild(long limit, const std::vector<std::string>& titles) {
-    std::string arguments = std::to_string(limit);
+// The child's exit code: 0 when its rewrite finished, 3 when it died in the middle.
+int RewriteInAChild(long callsBeforeDeath, const std::vector<std::string>& titles) {
+    std::string arguments = std::to_string(callsBeforeDeath);
     for (const std::string& title : titles) arguments += " \"" + title + "\"";
-    Program child(ChildPath(), arguments);
-    return child.WaitForExit(20000);
-}
-
-std::vector<std::string> Load() {
-    win32::Win32RegistryApi api;
-    RegistryModule registry(api);
-    return AllowedTitleStore(registry).Load();
+    return Program("vexor_fault_child.exe", arguments).WaitForExit(20000);
 }
 
 TEST(RewriteFaultE2E, KilledRewriteKeepsEveryTitleBothListsHold) {
     const std::vector<std::string> old = {"Alpha - Internet Explorer", "Beta", "Alpha - Internet Explorer", "Gamma"};
     const std::vector<std::vector<std::string>> changes = {
-        {"Alpha - Internet Explorer", "Alpha - Internet Explorer", "Gamma"},           // Delete at 1
+        {"Alpha - Internet Explorer", "Alpha - Internet Explorer", "Gamma"},                   // Delete at 1
         {"Alpha - Internet Explorer", "Beta", "Alpha - Internet Explorer", "Gamma", "Delta"},  // a release
-        {"Delta"},                                                                      // Delete All, then a release
+        {"Delta"},                                                                             // Delete All, a release
     };
     for (const auto& next : changes) {
-        int runs = 0;
-        for (long limit = 0;; ++limit) {
-            DeleteWindowsKey();
-            ASSERT_EQ(RunChild(-1, old), 0);
-            const int exitCode = RunChild(limit, next);
+        long calls = 0;
+        for (;; ++calls) {
+            CleanSlate();
+            ASSERT_EQ(RewriteInAChild(-1, old), 0);
+            const int exitCode = RewriteInAChild(calls, next);
             ASSERT_TRUE(exitCode == 0 || exitCode == 3) << "exit code " << exitCode;
-            const auto stored = Load();
+            const auto stored = LoadedTitles();
             for (const std::string& title : {"Alpha - Internet Explorer", "Beta", "Gamma", "Delta"}) {
                 const auto inOld = std::count(old.begin(), old.end(), title);
                 const auto inNext = std::count(next.begin(), next.end(), title);
                 const auto inStore = std::count(stored.begin(), stored.end(), title);
-                EXPECT_GE(inStore, std::min(inOld, inNext)) << title << ", killed after " << limit << " calls";
-                if (inOld + inNext == 0) {
-                    EXPECT_EQ(inStore, 0) << title;
-                }
+                EXPECT_GE(inStore, std::min(inOld, inNext)) << title << ", killed after " << calls << " calls";
+                if (inOld + inNext == 0) EXPECT_EQ(inStore, 0) << title;
             }
-            ++runs;
             if (exitCode == 0) {
                 EXPECT_EQ(stored, next);
                 break;
             }
-            ASSERT_LT(limit, 200) << "the rewrite never finished";
+            ASSERT_LT(calls, 200) << "the rewrite never finished";
         }
-        EXPECT_GT(runs, 3);
+        EXPECT_GT(calls, 3) << "the child finished before its registry calls were counted";
     }
-    DeleteWindowsKey();
+    CleanSlate();
 }
 
 }  // namespace

@@ -20,11 +20,11 @@
 #include <cstdlib>
 #include <string>
 
-#include "e2e/driver.h"
+#include "demo/remote.h"
 #include "ui/tray_menu.h"
 
 using namespace vexor;
-using namespace vexor::e2e;
+using namespace vexor::remote;
 
 namespace {
 
@@ -87,7 +87,7 @@ int main(int argc, char** argv) {
     } else if ((command == "point" || command == "click") && argc > 3) {
         HWND window = FindWindowA(name, nullptr);
         const int control = std::atoi(argv[3]);
-        if (window && command == "point") MovePointerToControl(window, control);
+        if (window && command == "point") PointAt(window, control);
         if (window && command == "click") ClickControl(window, control);
         ok = window != nullptr;
     } else if (command == "close") {

@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
     vexor.Kill();
     CleanSlate();
     std::sort(exposure.begin(), exposure.end());
-    auto at = [&](double q) { return exposure.empty() ? 0.0 : exposure[static_cast<std::size_t>(q * (exposure.size() - 1))]; };
+    auto at = [&](double q) { return exposure.empty() ? 0.0 : exposure[static_cast<std::size_t>(q * static_cast<double>(exposure.size() - 1))]; };
     std::printf("pop-up exposure over %d pop-ups (%d not hidden within 5 s), ms from showing to hidden\n", popups, missed);
     std::printf("  min %7.1f   p50 %7.1f   p95 %7.1f   max %7.1f\n", at(0), at(0.5), at(0.95), exposure.empty() ? 0.0 : exposure.back());
     return 0;

@@ -32,12 +32,14 @@ TEST(RewriteFaultE2E, KilledRewriteKeepsEveryTitleBothListsHold) {
             const int exitCode = RewriteInAChild(calls, next);
             ASSERT_TRUE(exitCode == 0 || exitCode == 3) << "exit code " << exitCode;
             const auto stored = LoadedTitles();
-            for (const std::string& title : {"Alpha - Internet Explorer", "Beta", "Gamma", "Delta"}) {
+            for (const char* title : {"Alpha - Internet Explorer", "Beta", "Gamma", "Delta"}) {
                 const auto inOld = std::count(old.begin(), old.end(), title);
                 const auto inNext = std::count(next.begin(), next.end(), title);
                 const auto inStore = std::count(stored.begin(), stored.end(), title);
                 EXPECT_GE(inStore, std::min(inOld, inNext)) << title << ", killed after " << calls << " calls";
-                if (inOld + inNext == 0) EXPECT_EQ(inStore, 0) << title;
+                if (inOld + inNext == 0) {
+                    EXPECT_EQ(inStore, 0) << title;
+                }
             }
             if (exitCode == 0) {
                 EXPECT_EQ(stored, next);

@@ -4,17 +4,15 @@
 #include <shlwapi.h>
 
 #include "platform/win32/win32_registry.h"
-#include "ui/popup_viewer.h"
 #include "store/allowed_titles.h"
+#include "ui/popup_viewer.h"
 
 namespace vexor::e2e {
 
 std::string ProgramPath(const char* fileName) {
     char path[MAX_PATH];
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path);
-    folder.resize(folder.find_last_of('\\') + 1);
-    return folder + fileName;
+    const std::string self(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
+    return self.substr(0, self.find_last_of('\\') + 1) + fileName;
 }
 
 Program::Program(const char* fileName, const std::string& arguments) {
@@ -59,6 +57,7 @@ HWND Program::Await(const char* className, const char* title) const {
 
 std::string Vexor::AwaitStartup() {
     if ((host = Await(kTrayHostClassName)) == nullptr) return "no tray host window";
+    if (IsWindowVisible(host)) return "the tray host window is visible";
     if ((viewer = Await(kViewerClassName)) == nullptr) return "no Popup Viewer";
     HWND browser = nullptr;
     if (!WaitUntil([&] { return (browser = FindWindowA("VexorDemoBrowser", nullptr)) != nullptr; }, 15000)) {

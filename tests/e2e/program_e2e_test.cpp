@@ -1,7 +1,6 @@
-// The real program under Wine, for what only it can show: the store across a restart, the tray's
-// pause, the viewer's close request, the viewer's size at the screen's resolution, one instance a
-// session, and the program file itself. The tests run one at a time: they share the foreground,
-// the registry key and the browser.
+// What only the real program can show: its store across a restart, the tray's pause, the viewer's
+// close request, frame and size at the screen's resolution, one instance a session, the program
+// file. The tests run one at a time: they share the foreground, the registry key and the browser.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -72,7 +71,7 @@ TEST_F(VexorE2E, CloseRequestOnlyHidesTheViewerAndTrayPauseTrapsNothingUntilResu
 }
 
 // scripts/test runs this again at 144 and 192 dots per inch, naming the resolution it set.
-TEST_F(VexorE2E, ViewerClientAreaFollowsTheScreenResolution) {
+TEST_F(VexorE2E, ViewerIsAHiddenToolWindowSizedForTheScreenResolution) {
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
     ReleaseDC(nullptr, screen);
@@ -84,6 +83,11 @@ TEST_F(VexorE2E, ViewerClientAreaFollowsTheScreenResolution) {
 
     Vexor vexor;
     ASSERT_EQ(vexor.AwaitStartup(), "");
+    EXPECT_FALSE(IsWindowVisible(vexor.viewer));
+    // Out of the taskbar; a caption, but no system menu, sizing border or boxes.
+    EXPECT_EQ(GetWindowLongPtrA(vexor.viewer, GWL_EXSTYLE) & (WS_EX_TOOLWINDOW | WS_EX_APPWINDOW), WS_EX_TOOLWINDOW);
+    EXPECT_EQ(GetWindowLongPtrA(vexor.viewer, GWL_STYLE) & (WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX |
+                                                             WS_MAXIMIZEBOX), WS_CAPTION);
     ASSERT_TRUE(ShowViewer(vexor));
     RECT area;
     GetClientRect(vexor.viewer, &area);
@@ -105,8 +109,8 @@ TEST_F(VexorE2E, LaterStartsDuringAndAfterStartupShowTheViewerAndEndWithoutASeco
     EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(vexor.viewer) != FALSE; }));
     ExpectOneBlocker(vexor);
 
-    PostMessageA(vexor.viewer, WM_CLOSE, 0, 0);
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(vexor.viewer); }));
+    ClickControl(vexor.viewer, kCmdHideId);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(vexor.viewer); })) << "Hide did not hide the viewer";
     EXPECT_EQ(Program("vexor.exe").WaitForExit(), 0);
     EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(vexor.viewer) != FALSE; }));
     ExpectOneBlocker(vexor);

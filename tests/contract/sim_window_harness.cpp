@@ -1,23 +1,19 @@
 #include "contract/window_harness.h"
-#include "sim/sim_window_system.h"
+#include "sim/sim_platform.h"
 
 namespace vexor::contract {
 namespace {
 
 class SimWindowHarness : public WindowHarness {
 public:
-    WindowSystem& Windows() override { return windows_; }
+    WindowSystem& Windows() override { return platform_.windows; }
     WindowHandle Create(const std::string& title, WindowRect rect, bool visible) override {
-        return windows_.Create(title, rect, visible);
+        return platform_.windows.Create(title, rect, visible);
     }
-    void Destroy(WindowHandle window) override { windows_.Destroy(window); }
-    void Maximize(WindowHandle window) override { windows_.Maximize(window); }
-    bool IsEnabled(WindowHandle window) override { return windows_.Window(window).enabled; }
-    bool Exists(WindowHandle window) override { return windows_.Exists(window); }
-    void DeliverPosted() override { windows_.DeliverPostedMessages(); }
+    void DeliverPosted() override { platform_.toolkit.RunFor(0); }
 
 private:
-    sim::SimWindowSystem windows_;
+    sim::SimPlatform platform_;
 };
 
 }  // namespace

@@ -8,10 +8,12 @@
 namespace vexor::contract {
 namespace {
 
-using win32::FromHwnd;
-using win32::ToHwnd;
-
 constexpr char kClassName[] = "VexorContractWindow";
+
+void Pump() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+}
 
 class Win32WindowHarness : public WindowHarness {
 public:
@@ -20,18 +22,14 @@ public:
         windowClass.lpfnWndProc = DefWindowProcA;
         windowClass.hInstance = GetModuleHandleA(nullptr);
         windowClass.lpszClassName = kClassName;
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
         RegisterClassA(&windowClass);  // fails harmlessly when a previous harness registered it
     }
     ~Win32WindowHarness() override {
-        for (HWND window : created_) {
-            if (IsWindow(window)) DestroyWindow(window);
-        }
+        for (HWND window : created_) DestroyWindow(window);  // closed ones fail harmlessly
         Pump();
     }
 
     WindowSystem& Windows() override { return windows_; }
-
     WindowHandle Create(const std::string& title, WindowRect rect, bool visible) override {
         HWND window = CreateWindowExA(0, kClassName, title.c_str(), WS_OVERLAPPEDWINDOW, rect.left, rect.top,
                                       rect.right - rect.left, rect.bottom - rect.top, nullptr, nullptr,
@@ -42,29 +40,11 @@ public:
             SetForegroundWindow(window);
         }
         Pump();
-        return FromHwnd(window);
+        return win32::FromHwnd(window);
     }
-    void Destroy(WindowHandle window) override {
-        DestroyWindow(ToHwnd(window));
-        Pump();
-    }
-    void Maximize(WindowHandle window) override {
-        ::ShowWindow(ToHwnd(window), SW_MAXIMIZE);
-        Pump();
-    }
-    bool IsEnabled(WindowHandle window) override { return IsWindowEnabled(ToHwnd(window)) != FALSE; }
-    bool Exists(WindowHandle window) override { return IsWindow(ToHwnd(window)) != FALSE; }
     void DeliverPosted() override { Pump(); }
 
 private:
-    static void Pump() {
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-    }
-
     win32::Win32WindowSystem windows_;
     std::vector<HWND> created_;
 };

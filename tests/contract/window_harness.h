@@ -1,5 +1,5 @@
-// What the window-system contract tests need beyond the interface itself: making real (or
-// simulated) windows and looking at them from outside.
+// What the window-system contract cases need beyond the interface: making real (or simulated)
+// windows and letting posted messages arrive.
 #pragma once
 
 #include <memory>
@@ -13,13 +13,8 @@ class WindowHarness {
 public:
     virtual ~WindowHarness() = default;
     virtual WindowSystem& Windows() = 0;
-    // A top-level window whose outer rectangle is rect.
+    // A top-level window whose outer rectangle is rect; a visible one is brought to the front.
     virtual WindowHandle Create(const std::string& title, WindowRect rect, bool visible) = 0;
-    virtual void Destroy(WindowHandle window) = 0;
-    virtual void Maximize(WindowHandle window) = 0;
-    virtual bool IsEnabled(WindowHandle window) = 0;
-    virtual bool Exists(WindowHandle window) = 0;
-    // Lets the messages posted so far arrive.
     virtual void DeliverPosted() = 0;
 };
 

@@ -1,5 +1,5 @@
-// A toolkit with a virtual clock: the event pump jumps to the next due timer or scripted event,
-// so settle delays and whole scenarios run instantly and always in the same order.
+// A toolkit with a virtual clock: the event pump jumps to the next due timer or scheduled action,
+// so settle delays and whole scenarios run at once and always in the same order.
 #pragma once
 
 #include <cstdint>
@@ -21,28 +21,24 @@ struct MessageBoxCall {
 
 class SimToolkit : public Toolkit {
 public:
-    SimToolkit();
-    ~SimToolkit() override;
-
     std::unique_ptr<Timer> CreateTimer(int intervalMs, bool enabled, std::function<void()> onTick) override;
-    // Advances virtual time to the next due event and runs it. Throws when nothing is due ever
-    // again: a real program would hang there.
+    // Moves the clock to the earliest due event and runs it; of events due at the same time, the
+    // one set up first. Throws when nothing is due ever again: a real program would hang there.
     void PumpEvents() override;
     // Records the box, lets events run for the user's thinking time, then gives the next
     // scripted answer (kIdNo when none is left).
     int ShowMessageBox(const std::string& text, const std::string& caption, std::uint32_t style) override;
 
     std::int64_t Now() const { return now_; }
-    // Runs action at virtual time timeMs (at once, at the next pump, when that time has passed).
+    // Runs action at virtual time timeMs (at the next pump when that time has passed).
     void At(std::int64_t timeMs, std::function<void()> action);
     void After(std::int64_t delayMs, std::function<void()> action) { At(now_ + delayMs, std::move(action)); }
-    // Runs every event due up to now + durationMs, then sets the clock there.
-    void RunFor(std::int64_t durationMs);
+    // Runs every event due up to now + durationMs (or timeMs), then sets the clock there.
+    void RunFor(std::int64_t durationMs) { RunUntil(now_ + durationMs); }
     void RunUntil(std::int64_t timeMs);
 
     // Timers for which this answers true cannot be started, as when the platform runs out of them.
     std::function<bool(const Timer&)> refuseStart;
-
     // Runs as each message box opens, e.g. to see what state the program shows it in.
     std::function<void(const MessageBoxCall&)> onMessageBox;
 
@@ -53,18 +49,12 @@ public:
     struct SimTimer;
 
 private:
-    struct Scheduled {
-        std::int64_t due;
-        std::uint64_t sequence;
-        std::function<void()> action;
-    };
-    // The earliest due event: a timer or a scheduled action; false when there is none.
-    bool NextDue(std::int64_t* due) const;
+    SimTimer* Next() const;
 
     std::int64_t now_ = 0;
     std::uint64_t sequence_ = 0;
-    std::vector<SimTimer*> timers_;
-    std::vector<Scheduled> scheduled_;
+    std::vector<SimTimer*> timers_;                      // every timer, running or not
+    std::vector<std::unique_ptr<Timer>> scheduled_;     // the actions of At, as one-shot timers
     std::deque<int> answers_;
     std::int64_t thinkingMs_ = 0;
     std::vector<MessageBoxCall> boxes_;

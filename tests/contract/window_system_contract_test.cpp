@@ -77,6 +77,7 @@ TEST_F(WindowSystemContract, PostedCloseArrivesLaterAndLeavesAHandleThatReadsZer
     EXPECT_EQ(placement.showCmd, 0u);
     EXPECT_EQ(MeasureSizeSum(windows, gone), 0);  // the zero rectangle left as it was
     EXPECT_EQ(windows.SetWindowTextA(gone, "Renamed"), 0);
+    EXPECT_EQ(windows.PostMessageA(gone, kWmClose, 0, 0), 0);
     EXPECT_EQ(windows.FindWindowA(nullptr, "Contract Gone"), 0);
 }
 

@@ -40,7 +40,7 @@ void TickCost(benchmark::State& state, Outcome outcome) {
         // Put back what the tick changed, outside the timed part.
         lists.OKWindows = known;
         lists.LContained = trapped;
-        platform.windows.MutableWindow(window).visible = true;
+        platform.windows.Window(window).visible = true;
         platform.windows.Activate(window);
     }
     if (outcome == Outcome::Trapped && platform.windows.Window(window).visible != true) state.SkipWithError("not restored");

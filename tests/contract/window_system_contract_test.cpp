@@ -2,138 +2,109 @@
 // natively and against user32 under Wine: the simulation must not drift from the platform.
 #include <gtest/gtest.h>
 
-#include "contract/window_harness.h"
+#ifdef _WIN32
+#include <vector>
+
+#include "platform/win32/win32_window_system.h"
+#else
+#include "sim/sim_platform.h"
+#endif
 
 namespace vexor::contract {
 namespace {
 
-class WindowSystemContract : public ::testing::Test {
-protected:
-    std::unique_ptr<WindowHarness> harness_ = MakeWindowHarness();
-    WindowSystem& windows_ = harness_->Windows();
+#ifdef _WIN32
+// Plain top-level windows of a system class, destroyed after each case.
+struct Harness {
+    win32::Win32WindowSystem windows;
+    std::vector<HWND> created;
 
-    WindowHandle ClosedWindowHandle() {
-        WindowHandle gone = harness_->Create("Contract Gone", {10, 10, 110, 110}, true);
-        harness_->Destroy(gone);
-        return gone;
+    ~Harness() { for (HWND window : created) DestroyWindow(window); }  // closed ones fail harmlessly
+    WindowHandle Create(const std::string& title, WindowRect r, bool visible) {
+        created.push_back(CreateWindowExA(0, "STATIC", title.c_str(), WS_OVERLAPPEDWINDOW | (visible ? WS_VISIBLE : 0),
+                                          r.left, r.top, r.right - r.left, r.bottom - r.top, nullptr, nullptr,
+                                          nullptr, nullptr));
+        DeliverPosted();
+        return win32::FromHwnd(created.back());
+    }
+    void DeliverPosted() {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+    }
+};
+#else
+struct Harness : sim::SimPlatform {
+    WindowHandle Create(const std::string& title, WindowRect rect, bool visible) {
+        return windows.Create(title, rect, visible);
+    }
+    void DeliverPosted() { toolkit.RunFor(0); }
+};
+#endif
+
+class WindowSystemContract : public ::testing::Test, protected Harness {
+protected:
+    int ShowState(WindowHandle window) {
+        WindowPlacement placement;
+        windows.GetWindowPlacement(window, &placement);
+        return static_cast<int>(placement.showCmd);
     }
 };
 
-TEST_F(WindowSystemContract, ReadsTitleVisibilityAndOuterRectangle) {
-    WindowHandle window = harness_->Create("Contract Alpha - Internet Explorer", {100, 120, 500, 420}, true);
-    EXPECT_GT(windows_.IsWindowVisible(window), 0);
-    EXPECT_EQ(ReadWindowTitle(windows_, window), "Contract Alpha - Internet Explorer");
-    WindowRect rect;
-    EXPECT_NE(windows_.GetWindowRect(window, &rect), 0);
-    EXPECT_EQ(rect.left, 100);
-    EXPECT_EQ(rect.top, 120);
-    EXPECT_EQ(rect.right, 500);
-    EXPECT_EQ(rect.bottom, 420);
-    EXPECT_EQ(MeasureSizeSum(windows_, window), 700);
-}
-
-TEST_F(WindowSystemContract, LongTitleIsCutTo254CharactersByTheBuffer) {
-    const std::string longTitle(300, 'x');
-    WindowHandle window = harness_->Create(longTitle, {50, 50, 350, 250}, true);
+TEST_F(WindowSystemContract, ReadsTheFirst254CharactersOfTheTitleAndTheOuterSizeAndTakesTruthValues) {
+    WindowHandle window = Create(std::string(300, 'x'), {100, 120, 500, 420}, true);
+    EXPECT_GT(windows.IsWindowVisible(window), 0);
     char buffer[kTitleBufferSize];
-    EXPECT_EQ(windows_.GetWindowTextA(window, buffer, kTitleMaxCount), 254);
-    EXPECT_EQ(ReadWindowTitle(windows_, window), std::string(254, 'x'));
+    EXPECT_EQ(windows.GetWindowTextA(window, buffer, kTitleMaxCount), 254);
+    EXPECT_EQ(ReadWindowTitle(windows, window), std::string(254, 'x'));
+    EXPECT_EQ(MeasureSizeSum(windows, window), 700);
+    // EnableWindow answers whether the window was disabled before.
+    EXPECT_EQ(windows.EnableWindow(window, kDisable), 0);
+    EXPECT_NE(windows.EnableWindow(window, kEnable), 0);
+    EXPECT_EQ(windows.EnableWindow(window, kDisable), 0);
 }
 
-TEST_F(WindowSystemContract, HandleOfAClosedWindowReadsZerosAndLeavesRecordsAlone) {
-    WindowHandle gone = ClosedWindowHandle();
-    EXPECT_EQ(windows_.IsWindowVisible(gone), 0);
-
-    char buffer[kTitleBufferSize] = "stale";
-    EXPECT_EQ(windows_.GetWindowTextA(gone, buffer, kTitleMaxCount), 0);
-    EXPECT_EQ(ReadWindowTitle(windows_, gone), "");
-
+TEST_F(WindowSystemContract, PostedCloseArrivesLaterAndLeavesAHandleThatReadsZerosAndChangesNothing) {
+    WindowHandle gone = Create("Contract Gone", {10, 10, 310, 210}, true);
+    EXPECT_NE(windows.PostMessageA(gone, kWmClose, 0, 0), 0);
+    EXPECT_EQ(MeasureSizeSum(windows, gone), 500);  // the caller does not wait
+    DeliverPosted();
+    for (WindowHandle window : {gone, WindowHandle{0}}) {  // 0: no foreground window
+        EXPECT_EQ(windows.IsWindowVisible(window), 0);
+        EXPECT_EQ(ReadWindowTitle(windows, window), "");
+    }
     WindowPlacement placement;
-    EXPECT_EQ(windows_.GetWindowPlacement(gone, &placement), 0);
+    EXPECT_EQ(windows.GetWindowPlacement(gone, &placement), 0);
     EXPECT_EQ(placement.showCmd, 0u);
-
-    WindowRect rect{1, 2, 3, 4};
-    EXPECT_EQ(windows_.GetWindowRect(gone, &rect), 0);
-    EXPECT_EQ(rect.left, 1);
-    EXPECT_EQ(rect.bottom, 4);
-    EXPECT_EQ(MeasureSizeSum(windows_, gone), 0);
-
-    EXPECT_EQ(windows_.SetWindowTextA(gone, "Renamed"), 0);
-    EXPECT_EQ(windows_.PostMessageA(gone, kWmClose, 0, 0), 0);
-    EXPECT_EQ(windows_.FindWindowA(nullptr, "Contract Gone"), 0);
-    EXPECT_EQ(windows_.FindWindowA(nullptr, "Renamed"), 0);
+    EXPECT_EQ(MeasureSizeSum(windows, gone), 0);  // the zero rectangle left as it was
+    EXPECT_EQ(windows.SetWindowTextA(gone, "Renamed"), 0);
+    EXPECT_EQ(windows.PostMessageA(gone, kWmClose, 0, 0), 0);
+    EXPECT_EQ(windows.FindWindowA(nullptr, "Contract Gone"), 0);
 }
 
-TEST_F(WindowSystemContract, NoForegroundWindowReadsAsEmpty) {
-    EXPECT_EQ(windows_.IsWindowVisible(0), 0);
-    EXPECT_EQ(ReadWindowTitle(windows_, 0), "");
+TEST_F(WindowSystemContract, RetitledHiddenWindowIsFoundByItsWholeTitleInAnyCase) {
+    WindowHandle hidden = Create("Contract Hidden Popup", {20, 20, 220, 220}, false);
+    EXPECT_NE(windows.SetWindowTextA(hidden, "Vexor Allowed Popup"), 0);
+    EXPECT_EQ(ReadWindowTitle(windows, hidden), "Vexor Allowed Popup");
+    EXPECT_EQ(windows.FindWindowA(nullptr, "Vexor Allowed"), 0);
+    EXPECT_EQ(windows.FindWindowA(nullptr, "vexor allowed popup"), hidden);
 }
 
-TEST_F(WindowSystemContract, FindWindowMatchesWholeTitleIgnoringCaseAndFindsHiddenWindows) {
-    WindowHandle hidden = harness_->Create("Contract Hidden Popup", {20, 20, 220, 220}, false);
-    EXPECT_EQ(windows_.IsWindowVisible(hidden), 0);
-    EXPECT_EQ(windows_.FindWindowA(nullptr, "Contract Hidden Popup"), hidden);
-    EXPECT_EQ(windows_.FindWindowA(nullptr, "CONTRACT HIDDEN POPUP"), hidden);
-    EXPECT_EQ(windows_.FindWindowA(nullptr, "Contract Hidden"), 0);
-}
-
-TEST_F(WindowSystemContract, HideThenRestoreShowsTheWindowAgain) {
-    WindowHandle window = harness_->Create("Contract Restore", {30, 40, 330, 240}, true);
-    windows_.ShowWindow(window, kSwHide);
-    EXPECT_EQ(windows_.IsWindowVisible(window), 0);
-    windows_.ShowWindow(window, kSwRestore);
-    EXPECT_GT(windows_.IsWindowVisible(window), 0);
-    EXPECT_EQ(MeasureSizeSum(windows_, window), 500);
-}
-
-TEST_F(WindowSystemContract, PlacementTellsMaximizedAndRestoreReturnsToNormalSize) {
-    WindowHandle window = harness_->Create("Contract Max", {60, 70, 460, 370}, true);
-    WindowPlacement normal;
-    EXPECT_NE(windows_.GetWindowPlacement(window, &normal), 0);
-    EXPECT_EQ(normal.showCmd, static_cast<std::uint32_t>(kSwShowNormal));
-
-    harness_->Maximize(window);
-    WindowPlacement maximized;
-    windows_.GetWindowPlacement(window, &maximized);
-    EXPECT_EQ(maximized.showCmd, static_cast<std::uint32_t>(kSwShowMaximized));
-
-    windows_.ShowWindow(window, kSwRestore);
-    WindowPlacement restored;
-    windows_.GetWindowPlacement(window, &restored);
-    EXPECT_EQ(restored.showCmd, static_cast<std::uint32_t>(kSwShowNormal));
-    EXPECT_EQ(MeasureSizeSum(windows_, window), 700);
-}
-
-TEST_F(WindowSystemContract, SetWindowTextReplacesTheTitle) {
-    WindowHandle window = harness_->Create("Contract Old - Internet Explorer", {0, 0, 300, 200}, true);
-    EXPECT_NE(windows_.SetWindowTextA(window, "Vexor Allowed Popup"), 0);
-    EXPECT_EQ(ReadWindowTitle(windows_, window), "Vexor Allowed Popup");
-    EXPECT_EQ(windows_.FindWindowA(nullptr, "Vexor Allowed Popup"), window);
-}
-
-TEST_F(WindowSystemContract, EnableWindowTakesTheProgramsTruthValues) {
-    WindowHandle window = harness_->Create("Contract Enable", {0, 0, 300, 200}, true);
-    windows_.EnableWindow(window, kDisable);
-    EXPECT_FALSE(harness_->IsEnabled(window));
-    windows_.EnableWindow(window, kEnable);
-    EXPECT_TRUE(harness_->IsEnabled(window));
-}
-
-TEST_F(WindowSystemContract, PostedCloseArrivesLaterAndDestroysTheWindow) {
-    WindowHandle window = harness_->Create("Contract Close", {0, 0, 300, 200}, true);
-    EXPECT_NE(windows_.PostMessageA(window, kWmClose, 0, 0), 0);
-    EXPECT_TRUE(harness_->Exists(window));  // the caller does not wait
-    harness_->DeliverPosted();
-    EXPECT_FALSE(harness_->Exists(window));
-}
-
-TEST_F(WindowSystemContract, ShownWindowTakesTheForegroundAndHidingGivesItBack) {
-    WindowHandle first = harness_->Create("Contract First", {0, 0, 300, 200}, true);
-    EXPECT_EQ(windows_.GetForegroundWindow(), first);
-    WindowHandle second = harness_->Create("Contract Second", {50, 50, 350, 250}, true);
-    EXPECT_EQ(windows_.GetForegroundWindow(), second);
-    windows_.ShowWindow(second, kSwHide);
-    EXPECT_EQ(windows_.GetForegroundWindow(), first);
+TEST_F(WindowSystemContract, HidingPassesTheForegroundOnAndRestoreBringsBackTheNormalWindow) {
+    WindowHandle first = Create("Contract First", {0, 0, 300, 200}, true);
+    WindowHandle second = Create("Contract Second", {30, 40, 330, 240}, true);
+    EXPECT_EQ(windows.GetForegroundWindow(), second);
+    EXPECT_EQ(ShowState(second), kSwShowNormal);
+    windows.ShowWindow(second, kSwShowMaximized);
+    EXPECT_EQ(ShowState(second), kSwShowMaximized);
+    EXPECT_NE(MeasureSizeSum(windows, second), 500);
+    windows.ShowWindow(second, kSwHide);
+    EXPECT_EQ(windows.IsWindowVisible(second), 0);
+    EXPECT_EQ(windows.GetForegroundWindow(), first);
+    windows.ShowWindow(second, kSwRestore);
+    EXPECT_GT(windows.IsWindowVisible(second), 0);
+    EXPECT_EQ(windows.GetForegroundWindow(), second);
+    EXPECT_EQ(ShowState(second), kSwShowNormal);
+    EXPECT_EQ(MeasureSizeSum(windows, second), 500);
 }
 
 }  // namespace

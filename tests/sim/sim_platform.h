@@ -1,5 +1,4 @@
-// The simulated platform in one piece: messages posted to a window are delivered at the next
-// turn of the event pump, as another process would handle them.
+// The simulated platform in one piece: posted messages arrive at the next turn of the event pump.
 #pragma once
 
 #include "sim/sim_registry.h"

@@ -1,12 +1,14 @@
-// A window system in memory that behaves like user32 in every way the monitor relies on:
-// titles read through a 256-character buffer, failure on unknown handles, activation on show and
-// restore, WM_CLOSE delivered later, handle values that may be negative and may be reused.
+// A window system in memory that behaves like user32 where the monitor relies on it, as the contract
+// cases check: titles cut by the caller's buffer, zeros from handles of no window, activation on
+// show and restore, WM_CLOSE handled later, any handle value.
 #pragma once
 
-#include <cstdint>
+#include <strings.h>
+
+#include <algorithm>
+#include <cstring>
 #include <functional>
 #include <map>
-#include <string>
 #include <vector>
 
 #include "platform/window_system.h"
@@ -17,75 +19,120 @@ struct SimWindow {
     std::string title;
     bool visible = true;
     bool enabled = true;
-    std::uint32_t showCmd = kSwShowNormal;  // 1 normal, 2 minimized, 3 maximized
-    WindowRect normal;                      // restored position
-    bool closeOnWmClose = true;
+    std::uint32_t showCmd = kSwShowNormal;  // normal or maximized
+    WindowRect normal;                      // the outer rectangle when not maximized
 };
 
-// What the monitor did to windows, in order, for tests that check the order of steps.
+// A change made to a window, kept in order for tests that check the order of steps.
 struct WindowCall {
     std::string operation;  // "SetWindowTextA", "EnableWindow", "ShowWindow", "PostMessageA"
     WindowHandle window;
-    std::string text;       // title for SetWindowTextA
-    std::int64_t number;    // flag, command or message
+    std::string text;     // the title given to SetWindowTextA
+    std::int64_t number;  // the flag, show command or message
 };
-
-// Rectangles the platform reports for maximized and minimized windows.
-constexpr WindowRect kSimWorkArea{0, 0, 1024, 768};
-constexpr WindowRect kSimMinimizedRect{-32000, -32000, -31840, -31972};
 
 class SimWindowSystem : public WindowSystem {
 public:
-    // Creates a top-level window at the top of the z-order; a visible one becomes foreground.
-    WindowHandle Create(const std::string& title, WindowRect rect, bool visible = true);
-    // The same with a chosen handle value (negative values, reuse of a closed window's value).
-    WindowHandle CreateWithHandle(WindowHandle handle, const std::string& title, WindowRect rect,
-                                  bool visible = true);
-    void Destroy(WindowHandle window);
-
-    void Activate(WindowHandle window);  // the user clicks it
-    void Maximize(WindowHandle window);
-    void Minimize(WindowHandle window);
-    void Resize(WindowHandle window, WindowRect rect);
-    void SetTitleByUser(WindowHandle window, const std::string& title);
-
-    // Posted messages wait until delivered; a deliverer set here is told of each post (the sim
-    // platform hands them to the event pump).
+    // A top-level window above the others; a visible one takes the foreground. Handle 0 picks the
+    // next free value; a test may choose one (negative, or a closed window's).
+    WindowHandle Create(const std::string& title, WindowRect rect, bool visible = true, WindowHandle handle = 0) {
+        while (handle == 0 || Exists(handle)) handle = lastHandle_ += 4;
+        windows_[handle] = SimWindow{title, visible, true, kSwShowNormal, rect};
+        zOrder_.insert(zOrder_.begin(), handle);
+        if (visible) foreground_ = handle;
+        return handle;
+    }
+    void Destroy(WindowHandle window) {
+        windows_.erase(window);
+        zOrder_.erase(std::remove(zOrder_.begin(), zOrder_.end(), window), zOrder_.end());
+        if (foreground_ == window) PassForeground();
+    }
+    void Activate(WindowHandle window) {  // the user clicks it
+        zOrder_.erase(std::remove(zOrder_.begin(), zOrder_.end(), window), zOrder_.end());
+        zOrder_.insert(zOrder_.begin(), window);
+        foreground_ = window;
+    }
+    void Maximize(WindowHandle window) { Show(window, kSwShowMaximized); }
+    void SetTitleByUser(WindowHandle window, const std::string& title) { Window(window).title = title; }
+    // Each posted WM_CLOSE is handed to this hook as the work to do when it arrives.
     void SetPostHook(std::function<void(std::function<void()>)> hook) { postHook_ = std::move(hook); }
-    void DeliverPostedMessages();
     // Runs after every title read: lets a test close a window in the middle of a tick.
     void SetAfterTitleRead(std::function<void(WindowHandle)> hook) { afterTitleRead_ = std::move(hook); }
 
     bool Exists(WindowHandle window) const { return windows_.count(window) != 0; }
-    const SimWindow& Window(WindowHandle window) const { return windows_.at(window); }
-    SimWindow& MutableWindow(WindowHandle window) { return windows_.at(window); }
-    WindowRect CurrentRect(WindowHandle window) const;
+    SimWindow& Window(WindowHandle window) { return windows_.at(window); }
     const std::vector<WindowCall>& Calls() const { return calls_; }
     void ClearCalls() { calls_.clear(); }
 
     WindowHandle GetForegroundWindow() override { return foreground_; }
-    std::int32_t IsWindowVisible(WindowHandle window) override;
-    std::int32_t GetWindowTextA(WindowHandle window, char* buffer, std::int32_t maxCount) override;
-    std::int32_t GetWindowPlacement(WindowHandle window, WindowPlacement* placement) override;
-    std::int32_t GetWindowRect(WindowHandle window, WindowRect* rect) override;
-    std::int32_t SetWindowTextA(WindowHandle window, const std::string& title) override;
-    std::int32_t EnableWindow(WindowHandle window, std::int32_t enable) override;
-    std::int32_t ShowWindow(WindowHandle window, std::int32_t command) override;
-    std::int32_t PostMessageA(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
-                              std::intptr_t lParam) override;
-    WindowHandle FindWindowA(const char* className, const std::string& title) override;
+    std::int32_t IsWindowVisible(WindowHandle window) override { return Exists(window) && Window(window).visible; }
+    std::int32_t GetWindowTextA(WindowHandle window, char* buffer, std::int32_t maxCount) override {
+        const std::string title = Exists(window) ? Window(window).title.substr(0, std::size_t(maxCount - 1)) : "";
+        std::memcpy(buffer, title.c_str(), title.size() + 1);
+        if (afterTitleRead_) afterTitleRead_(window);
+        return static_cast<std::int32_t>(title.size());
+    }
+    std::int32_t GetWindowPlacement(WindowHandle window, WindowPlacement* placement) override {
+        if (Exists(window)) placement->showCmd = Window(window).showCmd;
+        return Exists(window);
+    }
+    std::int32_t GetWindowRect(WindowHandle window, WindowRect* rect) override {
+        if (!Exists(window)) return 0;
+        // A maximized window fills the screen's work area.
+        *rect = Window(window).showCmd == kSwShowMaximized ? WindowRect{0, 0, 1024, 768} : Window(window).normal;
+        return 1;
+    }
+    std::int32_t SetWindowTextA(WindowHandle window, const std::string& title) override {
+        calls_.push_back({"SetWindowTextA", window, title, 0});
+        if (Exists(window)) Window(window).title = title;
+        return Exists(window);
+    }
+    std::int32_t EnableWindow(WindowHandle window, std::int32_t enable) override {
+        calls_.push_back({"EnableWindow", window, {}, enable});
+        if (!Exists(window)) return 0;
+        const bool wasDisabled = !Window(window).enabled;
+        Window(window).enabled = enable != 0;
+        return wasDisabled;
+    }
+    std::int32_t ShowWindow(WindowHandle window, std::int32_t command) override {
+        calls_.push_back({"ShowWindow", window, {}, command});
+        if (!Exists(window)) return 0;
+        const bool wasVisible = Window(window).visible;
+        Show(window, command);
+        return wasVisible;
+    }
+    std::int32_t PostMessageA(WindowHandle window, std::uint32_t message, std::uintptr_t, std::intptr_t) override {
+        calls_.push_back({"PostMessageA", window, {}, message});
+        // The default window procedure answers WM_CLOSE by destroying the window.
+        if (Exists(window) && message == kWmClose && postHook_) postHook_([this, window] { Destroy(window); });
+        return Exists(window);
+    }
+    // Names compare without regard to case; hidden windows are found too.
+    WindowHandle FindWindowA(const char*, const std::string& title) override {
+        for (WindowHandle window : zOrder_) {
+            if (strcasecmp(Window(window).title.c_str(), title.c_str()) == 0) return window;
+        }
+        return 0;
+    }
 
 private:
-    SimWindow* Find(WindowHandle window);
-    void RaiseToTop(WindowHandle window);
-    // After the foreground window hides or goes, the next visible window in z-order takes over.
-    void ForegroundLeaves(WindowHandle window);
+    void Show(WindowHandle window, std::int32_t command) {
+        SimWindow& w = Window(window);
+        w.visible = command != kSwHide;
+        if (w.visible) w.showCmd = command == kSwShowMaximized ? kSwShowMaximized : kSwShowNormal;
+        if (w.visible) Activate(window);
+        if (!w.visible && foreground_ == window) PassForeground();
+    }
+    // After the foreground window hides or goes, the top visible window takes over.
+    void PassForeground() {
+        auto next = std::find_if(zOrder_.begin(), zOrder_.end(), [this](WindowHandle w) { return Window(w).visible; });
+        foreground_ = next == zOrder_.end() ? 0 : *next;
+    }
 
     std::map<WindowHandle, SimWindow> windows_;
     std::vector<WindowHandle> zOrder_;  // top first
     WindowHandle foreground_ = 0;
-    WindowHandle nextHandle_ = 0x10020;
-    std::vector<std::pair<WindowHandle, std::uint32_t>> posted_;
+    WindowHandle lastHandle_ = 0x1001c;
     std::function<void(std::function<void()>)> postHook_;
     std::function<void(WindowHandle)> afterTitleRead_;
     std::vector<WindowCall> calls_;

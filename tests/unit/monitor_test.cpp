@@ -1,0 +1,229 @@
+// The monitor's lists, settle delay, foreground check and size learning, and the virtual clock.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <stdexcept>
+
+#include "monitor/monitor.h"
+#include "sim/sim_platform.h"
+
+namespace vexor {
+namespace {
+
+constexpr WindowRect kBrowserRect{100, 100, 900, 700};  // size sum 1400
+constexpr WindowRect kPopupRect{200, 200, 600, 500};    // size sum 700
+
+TEST(ListTest, NumbersKeepTheirDecimalTextAndAFullListDropsItsOldest) {
+    NumberList list;
+    for (std::int32_t value : {INT32_MIN, 0, 7, 7}) list.Append(value);
+    EXPECT_EQ(list.At(0), "-2147483648");
+    EXPECT_TRUE(list.Contains(INT32_MIN));
+    for (int i = 4; i <= kListCapacity; ++i) list.Append(i);
+    EXPECT_EQ(list.Count(), kListCapacity);
+    EXPECT_EQ(list.At(0), "0");
+    EXPECT_FALSE(list.Contains(INT32_MIN));
+}
+
+TEST(ListTest, SelectionFollowsItsEntryAndGoesWithItOrWithAClear) {
+    TextList list;
+    for (const char* text : {"a", "b", "c", "d"}) list.Append(text);
+    list.Select(2);
+    EXPECT_FALSE(list.RemoveAt(-1));
+    EXPECT_FALSE(list.RemoveAt(4));
+    EXPECT_TRUE(list.RemoveAt(3));  // after the selected entry
+    EXPECT_EQ(list.Selected(), 2);
+    EXPECT_TRUE(list.RemoveAt(0));  // before it
+    EXPECT_EQ(list.Selected(), 1);
+    EXPECT_TRUE(list.RemoveAt(1));  // the selected entry itself
+    EXPECT_EQ(list.SelectedEntry(), nullptr);
+    list.Select(0);
+    list.Select(1);  // past the end
+    EXPECT_EQ(list.Selected(), -1);
+    list.Select(0);
+    list.Clear();
+    EXPECT_EQ(list.Selected(), -1);
+    EXPECT_EQ(list.Count(), 0);
+}
+
+class MonitorTest : public ::testing::Test, protected sim::SimPlatform {
+protected:
+    MonitorTest() { SetLastPopup(0); }
+    bool Visible(WindowHandle window) { return windows.Window(window).visible; }
+    WindowHandle Tick(const std::string& title, WindowRect rect, bool maximized = false, WindowHandle handle = 0) {
+        WindowHandle window = windows.Create(title, rect, true, handle);
+        if (maximized) windows.Maximize(window);
+        monitor_.Check().Tick();
+        return window;
+    }
+    // The changes made to windows so far, as "operation number", and forgotten.
+    std::vector<std::string> Steps() {
+        std::vector<std::string> steps;
+        for (const auto& call : windows.Calls()) steps.push_back(call.operation + " " + std::to_string(call.number));
+        windows.ClearCalls();
+        return steps;
+    }
+
+    Monitor monitor_{toolkit, windows};
+    MonitorLists& lists_ = monitor_.Lists();
+};
+
+TEST_F(MonitorTest, SettleDelayRunsEventsUntilItsTimersFirstTickAndTicksInsideItTakeTheSnapshot) {
+    EXPECT_FALSE(monitor_.State().Delaying().Enabled());
+    WindowHandle browser = windows.Create("Blank - Internet Explorer", kBrowserRect);
+    std::vector<std::int64_t> ran;
+    for (std::int64_t at : {700, 1999, 2001}) toolkit.At(at, [&ran, at] { ran.push_back(at); });
+    EXPECT_TRUE(monitor_.State().SettleDelay());  // as start-up waits; Timer1 snapshots at 1000
+    EXPECT_EQ(toolkit.Now(), kSettlePeriodMs);   // both waits end with the same settle tick
+    EXPECT_EQ(ran, (std::vector<std::int64_t>{700, 1999}));
+    EXPECT_TRUE(lists_.OKWindows.Contains(browser));
+}
+
+TEST_F(MonitorTest, WithoutItsSettleTimerTheDelayFailsAtOnceAndTheSnapshotStillEndsAndSaysSo) {
+    toolkit.refuseStart = [](const Timer&) { return true; };
+    int told = 0;
+    monitor_.State().settleTimerFailed = [&told] { ++told; };
+    EXPECT_FALSE(monitor_.State().SettleDelay());
+    Tick("Blank - Internet Explorer", kBrowserRect);
+    EXPECT_EQ(toolkit.Now(), 0);
+    EXPECT_EQ(told, 1);
+    EXPECT_EQ(Steps(), (std::vector<std::string>{"ShowWindow 9", "SetWindowTextA 0", "EnableWindow 0",
+                                                 "EnableWindow -1", "PostMessageA 16"}));
+}
+
+TEST_F(MonitorTest, OnlyAVisibleWindowWithTheCaseSensitiveMarkerInTheTitleReadIsTrapped) {
+    lists_.OKWinSizes.Append(1400);
+    monitor_.Check().Tick();  // no foreground window at all
+    const std::string cut = std::string(237, 'b') + "Internet Explorer";  // the 254 characters read
+    struct Case { std::string title; bool visible; bool trapped; };
+    for (const Case& c : {Case{"Internet Explorer", true, true}, Case{"Internet Explorer", true, true},
+                          Case{"Win - Internet Explorer now", true, true}, Case{cut + " and more", true, true},
+                          Case{std::string(238, 'a') + "Internet Explorer", true, false},
+                          Case{"ad - internet explorer", true, false}, Case{"Ad - Internet Explorer", false, false}}) {
+        WindowHandle window = windows.Create(c.title, kPopupRect, c.visible);
+        windows.Activate(window);
+        monitor_.Check().Tick();
+        EXPECT_EQ(LastPopup() == window, c.trapped) << c.title;
+        EXPECT_EQ(Visible(window), c.visible && !c.trapped) << c.title;
+    }
+    EXPECT_EQ(lists_.LContained.Entries(),
+              (std::vector<std::string>{"Internet Explorer", "Internet Explorer", "Win - Internet Explorer now", cut}));
+    Monitor another(toolkit, windows);
+    EXPECT_NE(LastPopup(), 0);  // one handle for the process: a new monitor keeps it
+}
+
+TEST_F(MonitorTest, MaximizedBrowserIsRestoredOnlyWhileTheSnapshotIsPending) {
+    WindowHandle other = Tick("Notepad", kBrowserRect, true);
+    WindowHandle browser = Tick("Home - Internet Explorer", kBrowserRect, true);
+    EXPECT_EQ(windows.Window(other).showCmd, std::uint32_t{kSwShowMaximized});
+    EXPECT_EQ(windows.Window(browser).showCmd, std::uint32_t{kSwShowNormal});
+    EXPECT_EQ(lists_.OKWinSizes.Count(), 0);  // not measured by the tick that restored it
+    monitor_.Check().Tick();
+    EXPECT_EQ(lists_.OKWinSizes.At(0), "1400");
+    Steps();
+    Tick("Ad - Internet Explorer", kPopupRect, true);
+    EXPECT_TRUE(Steps().empty());  // neither restored, learned nor trapped
+}
+
+TEST_F(MonitorTest, AllowedTitleIsRetitledWithTheMarkerBeforeAnyMeasuring) {
+    lists_.OKPopups.Append("News - Internet Explorer");
+    lists_.OKPopups.Append("Mail - Internet Explorer");
+    for (const char* title : {"News - Internet Explorer", "Mail - Internet Explorer"}) {
+        EXPECT_EQ(windows.Window(Tick(title, kBrowserRect)).title, kAllowedMarkerTitle);
+        // Only the restore of a pending snapshot comes first.
+        EXPECT_EQ(Steps(), (std::vector<std::string>{"ShowWindow 9", "SetWindowTextA 0"}));
+    }
+    EXPECT_EQ(lists_.OKWinSizes.Count() + lists_.OKWindows.Count(), 0);
+    lists_.OKWinSizes.Append(1400);
+    EXPECT_FALSE(Visible(Tick("NEWS - Internet Explorer", kPopupRect)));
+    EXPECT_FALSE(Visible(Tick("Top News - Internet Explorer", kPopupRect)));
+}
+
+TEST_F(MonitorTest, SnapshotRetitlesDisablesWaitsThenRecordsEnablesAndClosesAndIgnoresTicksMeanwhile) {
+    WindowHandle browser = windows.Create("Blank - Internet Explorer", kBrowserRect);
+    toolkit.At(1000, [&] {
+        EXPECT_EQ(windows.Window(browser).title, kSnapshotTitle);
+        EXPECT_FALSE(windows.Window(browser).enabled);
+        EXPECT_EQ(lists_.OKWindows.Count() + lists_.OKWinSizes.Count(), 0);
+        windows.Window(browser).normal = {0, 0, 100, 100};  // the size counts as measured before
+        windows.Create("Mail - Internet Explorer", kPopupRect);  // the tick at 2000 must leave it alone
+    });
+    monitor_.Check().Tick();
+    EXPECT_EQ(toolkit.Now(), kSettlePeriodMs);
+    EXPECT_EQ(lists_.OKWindows.Count(), 1);
+    EXPECT_TRUE(lists_.OKWindows.Contains(browser));
+    EXPECT_EQ(lists_.OKWinSizes.At(0), "1400");
+    EXPECT_EQ(Steps(), (std::vector<std::string>{"ShowWindow 9", "SetWindowTextA 0", "EnableWindow 0",
+                                                 "EnableWindow -1", "PostMessageA 16"}));
+    EXPECT_TRUE(windows.Exists(browser));  // the close request arrives at the next turn
+    toolkit.RunFor(0);
+    EXPECT_FALSE(windows.Exists(browser));
+}
+
+TEST_F(MonitorTest, WindowOfALearnedSumBecomesKnownOncePerEqualEntryAndItsHandleThenPasses) {
+    for (std::int32_t sum : {700, 1400, 1400}) lists_.OKWinSizes.Append(sum);
+    WindowHandle browser = Tick("Two - Internet Explorer", {100, 50, 1100, 450}, false, -123456);  // 1000 + 400
+    EXPECT_EQ(lists_.OKWindows.Count(), 2);
+    EXPECT_EQ(lists_.OKWindows.At(1), "-123456");
+    windows.Destroy(browser);
+    // A pop-up that gets the closed window's handle value counts as known.
+    EXPECT_TRUE(Visible(Tick("Ad - Internet Explorer", kPopupRect, false, -123456)));
+    EXPECT_EQ(lists_.OKWindows.Count(), 2);
+}
+
+TEST_F(MonitorTest, WindowClosingInTheMiddleOfATickIsTrappedByItsTitleAlone) {
+    lists_.OKWinSizes.Append(1400);
+    windows.SetAfterTitleRead([&](WindowHandle read) { windows.Destroy(read); });
+    WindowHandle popup = Tick("Closing - Internet Explorer", kPopupRect);
+    EXPECT_EQ(Steps(), std::vector<std::string>{"ShowWindow 0"});  // gone, it measures 0: no browser's sum
+    EXPECT_EQ(lists_.LContained.At(0), "Closing - Internet Explorer");
+    EXPECT_EQ(LastPopup(), popup);
+}
+
+TEST_F(MonitorTest, WhilePausedKnownWindowsStillTeachEachNewNonZeroSumOnce) {
+    lists_.OKWinSizes.Append(700);
+    monitor_.State().Timer1().SetEnabled(false);
+    const WindowRect known[] = {{10, 10, 510, 310}, {50, 50, 50, 50}, kBrowserRect, kPopupRect, {0, 0, 600, 200},
+                                {0, 0, 700, 200}};
+    for (const WindowRect& rect : known) lists_.OKWindows.Append(windows.Create("Home - Internet Explorer", rect));
+    windows.Destroy(static_cast<WindowHandle>(lists_.OKWindows.ValueAt(2)));  // closed: measures 0
+    windows.Create("Stranger - Internet Explorer", {0, 0, 1000, 1000});  // not known: teaches nothing
+    toolkit.RunFor(2 * kSizeLearningPeriodMs);
+    ASSERT_EQ(lists_.OKWinSizes.Count(), 3);
+    EXPECT_EQ(lists_.OKWinSizes.At(1), "800");
+    EXPECT_EQ(lists_.OKWinSizes.At(2), "900");
+}
+
+TEST(SimToolkitTest, EventsRunInTimeOrderAndAtEqualTimesInTheOrderTheyWereSetUp) {
+    sim::SimToolkit toolkit;
+    std::string log;
+    auto fast = toolkit.CreateTimer(1000, true, [&] { log += 'f'; });
+    auto slow = toolkit.CreateTimer(2000, true, [&] { log += 's'; });
+    toolkit.At(2000, [&] { log += 'a'; });
+    toolkit.After(1500, [&] { log += 'b'; });
+    toolkit.RunFor(4000);
+    EXPECT_EQ(log, "fbfsaffs");
+    fast.reset();
+    slow->SetEnabled(false);
+    EXPECT_THROW(toolkit.PumpEvents(), std::logic_error);  // nothing is due ever again: no hang
+}
+
+TEST(SimToolkitTest, WaitsInsideAHandlerLetTheSameTimerTickOnItsPeriod) {
+    sim::SimToolkit toolkit;
+    std::vector<std::int64_t> ticks;
+    int answer = 0;
+    toolkit.SetUserThinkingMs(2500);
+    toolkit.ScriptAnswer(kIdYes);
+    auto timer = toolkit.CreateTimer(1000, true, [&] {
+        ticks.push_back(toolkit.Now());
+        if (ticks.size() == 1) toolkit.PumpEvents();  // as a settle delay inside a tick does
+        if (ticks.size() == 2) answer = toolkit.ShowMessageBox("Sure?", "Vexor 2003", kMbYesNo);
+    });
+    toolkit.RunUntil(6000);
+    EXPECT_EQ(ticks, (std::vector<std::int64_t>{1000, 2000, 3000, 4000, 5000, 6000}));
+    EXPECT_EQ(answer, kIdYes);
+    EXPECT_EQ(toolkit.ShowMessageBox("Again?", "Vexor 2003", kMbYesNo), kIdNo);  // no answer left
+    EXPECT_EQ(toolkit.MessageBoxes().size(), 2u);
+}
+
+}  // namespace
+}  // namespace vexor

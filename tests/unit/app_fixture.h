@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "sim/sim_platform.h"
 #include "ui/application.h"
 
@@ -33,9 +35,8 @@ struct SimApp {
     }
     std::vector<std::string> Stored() { return registry_.TextValues(kWindowsKeyRoot, kWindowsKeyPath); }
     int Told(const std::string& part) const {
-        int count = 0;
-        for (const auto& box : toolkit_.MessageBoxes()) count += box.text.find(part) != std::string::npos;
-        return count;
+        const auto& boxes = toolkit_.MessageBoxes();
+        return static_cast<int>(std::count_if(boxes.begin(), boxes.end(), [&](auto& box) { return box.text.find(part) != std::string::npos; }));
     }
     Timer& Timer1() { return app_.Viewer().GetMonitor().State().Timer1(); }
     void Fire(int control, ControlEvent event = ControlEvent::Click) { app_.Viewer_ControlEvent(control, event); }

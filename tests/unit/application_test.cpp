@@ -33,8 +33,7 @@ TEST_F(AppTest, StartupLoadsCaptionsSplashesWaitsLaunchesAndAddsTheIconInThatOrd
 }
 
 TEST(StartupFailureTest, FailedStepIsToldByNameAndEndsTheProcessWithoutIconOrLaterRequests) {
-    // Timers start in this order: size learning and the foreground check with the viewer, then the
-    // splash window's and the settle delay's in start-up; -1 starts them all but finds no browser.
+    // Timers by the order they start in (the viewer's two, the splash's, the settle delay's); -1: no browser.
     const std::pair<int, const char*> cases[] = {
         {0, kSizeLearningTimer}, {1, kForegroundCheckTimer}, {2, kSplashTimer}, {3, kSettleTimer}, {-1, kBrowserPath}};
     for (const auto& [refused, what] : cases) {
@@ -46,10 +45,8 @@ TEST(StartupFailureTest, FailedStepIsToldByNameAndEndsTheProcessWithoutIconOrLat
                                          [] { return ProgramVersion{}; }});
         EXPECT_FALSE(app.Start()) << what;
         ASSERT_EQ(platform.toolkit.MessageBoxes().size(), 1u) << what;
-        const sim::MessageBoxCall& box = platform.toolkit.MessageBoxes()[0];
-        EXPECT_NE(box.text.find(what), std::string::npos) << what;
-        EXPECT_EQ(box.caption, "Vexor 2003");
-        EXPECT_EQ(box.style, kMbOk | kMbIconError);
+        EXPECT_NE(platform.toolkit.MessageBoxes()[0].text.find(what), std::string::npos) << what;
+        EXPECT_EQ(platform.toolkit.MessageBoxes()[0].style, kMbOk | kMbIconError);
         EXPECT_NE(platform.shell.exitCode.value_or(0), 0) << what;
         EXPECT_EQ(platform.shell.launches.size(), refused < 0 ? 1u : 0u) << what;
         // Only a splash whose timer runs is on screen: it closes itself while the message waits.
@@ -61,7 +58,7 @@ TEST(StartupFailureTest, FailedStepIsToldByNameAndEndsTheProcessWithoutIconOrLat
 }
 
 TEST_F(AppTest, DuringStartupTheBrowserInFrontIsTheSnapshotAndRequestsWaitUntilTheIconStep) {
-    WindowHandle users = windows_.Create("Mail - Internet Explorer", {0, 0, 700, 500});
+    windows_.Create("Mail - Internet Explorer", {0, 0, 700, 500});
     shell_.onLaunch = [this] { toolkit_.After(300, [this] { windows_.Create("Blank - Internet Explorer", kLaunchedBrowserRect); }); };
     shell_.taskbarRunning = false;  // started before the taskbar: the first add fails
     bool accepted = false;
@@ -75,7 +72,6 @@ TEST_F(AppTest, DuringStartupTheBrowserInFrontIsTheSnapshotAndRequestsWaitUntilT
     ASSERT_TRUE(app_.Start());  // the tick at 1000 takes the snapshot inside start-up's wait
     EXPECT_TRUE(accepted && app_.Viewer().Visible());
     ASSERT_EQ(lists_.OKWinSizes.Count(), 1);
-    EXPECT_EQ(lists_.OKWindows.ValueAt(0), users);
     EXPECT_EQ(lists_.OKWinSizes.At(0), "1200");
     toolkit_.RunFor(1000);
     EXPECT_EQ(windows_.Window(LastPopup()).title, "Blank - Internet Explorer");  // another size: a pop-up
@@ -87,24 +83,18 @@ TEST_F(AppTest, DuringStartupTheBrowserInFrontIsTheSnapshotAndRequestsWaitUntilT
     EXPECT_TRUE(app_.TrayHost_ShowViewerRequest() && app_.Viewer().Visible());
 }
 
-TEST_F(AppTest, MaximizedLaunchedBrowserIsMeasuredAtItsNormalSize) {
-    shell_.onLaunch = [this] { windows_.Maximize(windows_.Create("Home - Internet Explorer", kLaunchedBrowserRect)); };
+TEST_F(AppTest, MaximizedLaunchedBrowserIsMeasuredAtItsNormalSizeAndClosedEvenWithoutASettleTimer) {
+    WindowHandle browser = 0;
+    shell_.onLaunch = [&] { windows_.Maximize(browser = windows_.Create("Home - Internet Explorer", kLaunchedBrowserRect)); };
     ASSERT_TRUE(app_.Start());
-    toolkit_.RunFor(4000);
-    ASSERT_EQ(lists_.OKWinSizes.Count(), 1);
-    EXPECT_EQ(lists_.OKWinSizes.At(0), "1400");
-}
-
-TEST_F(AppTest, SnapshotWithoutItsSettleTimerStillEnablesAndClosesTheBrowserAndTellsTheUser) {
     Timer& settle = app_.Viewer().GetMonitor().State().Delaying();
     toolkit_.refuseStart = [&](const Timer& timer) { return &timer == &settle; };
-    WindowHandle browser = windows_.Create("Home - Internet Explorer", kLaunchedBrowserRect);
-    toolkit_.RunFor(1001);
-    EXPECT_FALSE(windows_.Exists(browser));
+    toolkit_.RunFor(2000);  // the tick at 3000 restores it, the one at 4000 measures it
+    ASSERT_EQ(lists_.OKWinSizes.Count(), 1);
     EXPECT_EQ(lists_.OKWinSizes.At(0), "1400");
+    EXPECT_FALSE(windows_.Exists(browser));
     EXPECT_EQ(windows_.Calls()[windows_.Calls().size() - 2].number, kEnable);
     EXPECT_EQ(Told(kSettleTimer), 1);
-    EXPECT_FALSE(shell_.exitCode);
 }
 
 TEST_F(AppTest, OnlyADoubleClickShowsTheViewerAndOnlyARightButtonReleaseOpensTheMenu) {
@@ -120,19 +110,27 @@ TEST_F(AppTest, OnlyADoubleClickShowsTheViewerAndOnlyARightButtonReleaseOpensThe
     EXPECT_EQ(shows, std::vector<std::uint32_t>{515});
 }
 
-TEST_F(AppTest, ExitAnsweredNoChangesNothingWhileMonitoringGoesOnAndYesRemovesTheIconAndEndsAtOnce) {
+TEST_F(AppTest, CancelTheSeparatorAndExitAnsweredNoChangeNothingWhileMonitoringGoesOn) {
     lists_.OKWinSizes.Append(1400);
     toolkit_.SetUserThinkingMs(3000);
     WindowHandle popup = 0;
     toolkit_.After(500, [&] { popup = windows_.Create("Ad - Internet Explorer", {0, 0, 300, 200}); });
+    app_.MenuItem_Click(TrayItem::mcancel);
+    app_.MenuItem_Click(TrayItem::mb);
+    EXPECT_TRUE(toolkit_.MessageBoxes().empty() && registry_.CallCount() == 0);
     app_.MenuItem_Click(TrayItem::mexit);  // answered No
+    EXPECT_EQ(Told("Are you sure you want to exit Vexor 2003?"), 1);
+    EXPECT_EQ(toolkit_.MessageBoxes()[0].style, kMbYesNo | kMbIconQuestion);
     EXPECT_FALSE(windows_.Window(popup).visible);  // trapped while the question waited
-    EXPECT_TRUE(!shell_.exitCode && shell_.notifications.empty());
+    EXPECT_FALSE(app_.Viewer().Visible() || app_.About().IsOpen() || shell_.exitCode);
+    EXPECT_TRUE(Timer1().Enabled() && shell_.notifications.empty());
+}
+
+TEST_F(AppTest, ExitAnsweredYesRemovesTheIconAndEndsAtOnceUndoingNothing) {
+    TrapPopup("Ad - Internet Explorer");
     windows_.ClearCalls();
     toolkit_.ScriptAnswer(kIdYes);
     app_.MenuItem_Click(TrayItem::mexit);
-    EXPECT_EQ(Told("Are you sure you want to exit Vexor 2003?"), 2);
-    EXPECT_EQ(toolkit_.MessageBoxes()[1].style, kMbYesNo | kMbIconQuestion);
     EXPECT_EQ(shell_.exitCode, 0);
     EXPECT_EQ(shell_.notifications, (std::vector<Notification>{{kNimDelete, MakeTrayIconData(0x20044, 1, 7, 1, 0x3007, "")}}));
     EXPECT_TRUE(windows_.Calls().empty());  // no window asked to close, the pop-up left hidden
@@ -180,32 +178,32 @@ TEST_F(AppTest, ViewerRowsShowHideHighlightAndSetTheToolTipAndTheBackgroundReset
     lists_.OKPopups.Select(-1);
     Fire(kOKPopupsId, ControlEvent::MouseDown);
     EXPECT_EQ(app_.Viewer().OKPopupsToolTip(), "");
-    std::set<int> redrawn;
-    app_.Viewer().labelColorChanged = [&](int id) { redrawn.insert(id); };
     const std::set<int> labels{kCmdDeleteId, kLabel5Id, kCmdShowId, kCmdPauseId};
     for (int id : labels) Fire(id, ControlEvent::MouseMove);
     for (int id : labels) EXPECT_EQ(app_.Viewer().LabelColor(id), kColorHighlight) << id;  // none resets another
-    redrawn.clear();
+    std::set<int> redrawn;
+    app_.Viewer().labelColorChanged = [&](int id) { redrawn.insert(id); };
     app_.Viewer().Form_MouseMove();
     EXPECT_EQ(redrawn, labels);
     for (int id : labels) EXPECT_EQ(app_.Viewer().LabelColor(id), kColorButtonText) << id;
 }
 
-TEST_F(AppTest, CancelAndTheSeparatorRunNoHandler) {
-    app_.MenuItem_Click(TrayItem::mcancel);
-    app_.MenuItem_Click(TrayItem::mb);
-    EXPECT_FALSE(app_.Viewer().Visible() || app_.About().IsOpen());
-    EXPECT_TRUE(Timer1().Enabled() && toolkit_.MessageBoxes().empty() && shell_.notifications.empty());
-    EXPECT_EQ(registry_.CallCount(), 0);
+TEST(TrayIconRecordTest, NumbersAreLittleEndianAfterTheSizeAndTheTipIsCutTo63ThenZeroThenSpaces) {
+    const std::uint8_t head[] = {88, 0, 0, 0, 0xFC, 0xFF, 0xFF, 0xFF, 1, 0, 0, 0, 7, 0, 0, 0, 0, 2, 0, 0, 0xF0, 0xDE, 0xBC, 0x9A};
+    for (const std::string& tip : {std::string(), std::string("Vexor 2003"), std::string(63, 'x'), std::string(100, 'y')}) {
+        const TrayIconRecord record = MakeTrayIconData(0xFFFFFFFC, 1, 7, 512, 0x9ABCDEF0, tip);
+        EXPECT_TRUE(std::equal(std::begin(head), std::end(head), record.begin()));
+        const std::size_t length = std::min<std::size_t>(tip.size(), 63);
+        EXPECT_EQ(std::string(record.begin() + 24, record.end()), tip.substr(0, length) + '\0' + std::string(63 - length, ' '))
+            << tip.size();
+    }
 }
 
 TEST(ViewerLayoutTest, EverythingTheUserReachesLiesInsideTheClientAreaAndTheWorkingListsBelowIt) {
     for (const ControlSpec& row : kViewerLayout) {
-        const bool reachable = row.parentId == 0 && row.top + row.height <= kViewerClientHeight &&
-                               row.left + row.width <= kViewerClientWidth;
-        const bool workingStorage = row.id == kOKWinSizesId || row.id == kOKWindowsId || row.id == kTrappedFrameId ||
-                                    row.parentId == kTrappedFrameId || row.id == kLabel3Id || row.id == kLabel4Id;
-        EXPECT_NE(reachable, workingStorage) << row.name;
+        const bool inside = row.parentId == 0 && row.top + row.height <= kViewerClientHeight && row.left + row.width <= kViewerClientWidth;
+        const bool working = row.id == kOKWinSizesId || row.id == kOKWindowsId || row.id == kLabel3Id || row.id == kLabel4Id;
+        EXPECT_NE(inside, working || row.id == kTrappedFrameId || row.parentId == kTrappedFrameId) << row.name;
     }
 }
 

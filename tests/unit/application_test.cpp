@@ -61,16 +61,15 @@ TEST_F(AppTest, DuringStartupTheBrowserInFrontIsTheSnapshotAndRequestsWaitUntilT
     windows_.Create("Mail - Internet Explorer", {0, 0, 700, 500});
     shell_.onLaunch = [this] { toolkit_.After(300, [this] { windows_.Create("Blank - Internet Explorer", kLaunchedBrowserRect); }); };
     shell_.taskbarRunning = false;  // started before the taskbar: the first add fails
-    bool accepted = false;
     app_.TrayHost_TaskbarCreated();
     toolkit_.At(200, [&] { app_.Splash().Close(); });  // the user's early close changes nothing
     toolkit_.At(1000, [&] {
         app_.TrayHost_TaskbarCreated();
-        accepted = app_.TrayHost_ShowViewerRequest();
+        EXPECT_TRUE(app_.TrayHost_ShowViewerRequest());
         EXPECT_FALSE(app_.Viewer().Visible());
     });
     ASSERT_TRUE(app_.Start());  // the tick at 1000 takes the snapshot inside start-up's wait
-    EXPECT_TRUE(accepted && app_.Viewer().Visible());
+    EXPECT_TRUE(app_.Viewer().Visible());
     ASSERT_EQ(lists_.OKWinSizes.Count(), 1);
     EXPECT_EQ(lists_.OKWinSizes.At(0), "1200");
     toolkit_.RunFor(1000);
@@ -98,16 +97,13 @@ TEST_F(AppTest, MaximizedLaunchedBrowserIsMeasuredAtItsNormalSizeAndClosedEvenWi
 }
 
 TEST_F(AppTest, OnlyADoubleClickShowsTheViewerAndOnlyARightButtonReleaseOpensTheMenu) {
-    std::vector<std::uint32_t> menus, shows;
+    std::set<std::uint32_t> menus, shows;
     std::uint32_t message = 0;
-    app_.Tray().showMenu = [&] { menus.push_back(message); };
-    for (; message < 1100; message += message == 1099 ? 70000 : 1) {
-        app_.TrayHost_Notification(message);
-        if (app_.Viewer().Visible()) shows.push_back(message);
-        app_.Viewer().cmdhide_Click();
-    }
-    EXPECT_EQ(menus, std::vector<std::uint32_t>{517});
-    EXPECT_EQ(shows, std::vector<std::uint32_t>{515});
+    app_.Tray().showMenu = [&] { menus.insert(message); };
+    app_.Viewer().changed = [&] { shows.insert(message); };
+    for (; message < 1100; message += message == 1099 ? 70000 : 1) app_.TrayHost_Notification(message);
+    EXPECT_EQ(menus, std::set<std::uint32_t>{517});
+    EXPECT_EQ(shows, std::set<std::uint32_t>{515});
 }
 
 TEST_F(AppTest, CancelTheSeparatorAndExitAnsweredNoChangeNothingWhileMonitoringGoesOn) {
@@ -169,8 +165,9 @@ TEST_F(AppTest, PauseTogglesReadTheirOwnCaptionAndBothCaptionsStayTrueWhenTheChe
 TEST_F(AppTest, ViewerRowsShowHideHighlightAndSetTheToolTipAndTheBackgroundResetsTheHighlight) {
     Store({{"Window0", "Kept"}});
     lists_.OKPopups.Select(0);
+    app_.Tray().mpauseCaption = "Resume";
     app_.MenuItem_Click(TrayItem::mshow);
-    EXPECT_TRUE(app_.Viewer().Visible());
+    EXPECT_TRUE(app_.Viewer().Visible() && app_.Viewer().CmdPauseCaption() == "Resume");  // the tray's pause state
     Fire(kCmdHideId);
     EXPECT_FALSE(app_.Viewer().Visible());
     Fire(kOKPopupsId, ControlEvent::MouseDown);

@@ -46,6 +46,7 @@ TEST(StartupFailureTest, FailedStepIsToldByNameAndEndsTheProcessWithoutIconOrLat
         EXPECT_FALSE(app.Start()) << what;
         ASSERT_EQ(platform.toolkit.MessageBoxes().size(), 1u) << what;
         EXPECT_NE(platform.toolkit.MessageBoxes()[0].text.find(what), std::string::npos) << what;
+        EXPECT_EQ(platform.toolkit.MessageBoxes()[0].caption, "Vexor 2003");
         EXPECT_EQ(platform.toolkit.MessageBoxes()[0].style, kMbOk | kMbIconError);
         EXPECT_NE(platform.shell.exitCode.value_or(0), 0) << what;
         EXPECT_EQ(platform.shell.launches.size(), refused < 0 ? 1u : 0u) << what;
@@ -74,10 +75,9 @@ TEST_F(AppTest, DuringStartupTheBrowserInFrontIsTheSnapshotAndRequestsWaitUntilT
     EXPECT_EQ(lists_.OKWinSizes.At(0), "1200");
     toolkit_.RunFor(1000);
     EXPECT_EQ(windows_.Window(LastPopup()).title, "Blank - Internet Explorer");  // another size: a pop-up
-    ASSERT_EQ(shell_.notifications.size(), 1u);
     shell_.taskbarRunning = true;
-    app_.TrayHost_TaskbarCreated();
-    EXPECT_EQ(shell_.notifications, (std::vector<Notification>(2, shell_.notifications[0])));
+    app_.TrayHost_TaskbarCreated();  // start-up's add and this one, none before
+    EXPECT_EQ(shell_.notifications, (std::vector<Notification>(2, {kNimAdd, MakeTrayIconData(0x20044, 1, 7, 512, 0x3007, "Vexor 2003")})));
     Fire(kCmdHideId);
     EXPECT_TRUE(app_.TrayHost_ShowViewerRequest() && app_.Viewer().Visible());
 }
@@ -161,8 +161,8 @@ TEST_F(AppTest, PauseTogglesReadTheirOwnCaptionAndBothCaptionsStayTrueWhenTheChe
     EXPECT_EQ(app_.Viewer().CmdPauseCaption(), "Resume");
 }
 
-// The rows that no other test works: each leaves its own mark.
-TEST_F(AppTest, ViewerRowsShowHideHighlightAndSetTheToolTipAndTheBackgroundResetsTheHighlight) {
+// The table rows that no other test goes through, each checked by the mark its own handler leaves.
+TEST_F(AppTest, EachRemainingRowRunsItsOwnHandlerAndTheBackgroundResetsEveryHighlight) {
     Store({{"Window0", "Kept"}});
     lists_.OKPopups.Select(0);
     app_.Tray().mpauseCaption = "Resume";

@@ -46,7 +46,6 @@ TEST_F(CommandsTest, ReleaseRestoresAWindowOfTheSelectedTitleAllowsItAgainAndDro
     for (const auto& call : windows_.Calls()) EXPECT_EQ(call.window, 0) << call.operation;
     lists_.LContained.Select(0);
     Fire(kCmdViewId);  // the twin left: its title is allowed a second time
-    EXPECT_TRUE(windows_.Window(a).visible && windows_.Window(b).visible);
     EXPECT_EQ(lists_.OKPopups.Entries(), (Texts{"Twin - Internet Explorer", "Other - Internet Explorer", "Twin - Internet Explorer"}));
 }
 
@@ -103,7 +102,7 @@ TEST_F(CommandsTest, FailedSavesAreReportedAfterTheCheckRunsAgainAndReloadsShowW
     Fire(kLabel5Id);
     EXPECT_EQ(lists_.OKPopups.Entries(), Texts{"Stored"});
     EXPECT_EQ(Told(kSaveFailedMessage), 4);
-    EXPECT_EQ(toolkit_.MessageBoxes().back().caption, "Vexor 2003");
+    for (const auto& box : toolkit_.MessageBoxes()) EXPECT_EQ(box.caption, "Vexor 2003");
     EXPECT_EQ(Stored(), Texts{"Window0=Stored"});
 }
 

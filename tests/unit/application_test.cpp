@@ -147,6 +147,7 @@ TEST_F(AppTest, AboutIsOneWindowLoadedOncePerOpeningWithEachNumbersOwnDigits) {
 TEST_F(AppTest, PauseTogglesReadTheirOwnCaptionAndBothCaptionsStayTrueWhenTheCheckCannotStart) {
     app_.Tray().mpauseCaption = "Resume";  // out of step, so that each toggle shows what it read
     Fire(kCmdPauseId);
+    Fire(kCmdHideId);  // hiding the viewer keeps the pause
     EXPECT_FALSE(Timer1().Enabled());
     EXPECT_GT(trayChanges_, 0);
     app_.Viewer().SetCmdPauseCaption("Pause");
@@ -176,8 +177,9 @@ TEST_F(AppTest, EachRemainingRowRunsItsOwnHandlerAndTheBackgroundResetsEveryHigh
     Fire(kOKPopupsId, ControlEvent::MouseDown);
     EXPECT_EQ(app_.Viewer().OKPopupsToolTip(), "");
     const std::set<int> labels{kCmdDeleteId, kLabel5Id, kCmdShowId, kCmdPauseId};
-    for (int id : labels) Fire(id, ControlEvent::MouseMove);
+    for (int id : {kCmdDeleteId, kLabel5Id, kCmdShowId, kCmdPauseId, kCmdViewId}) Fire(id, ControlEvent::MouseMove);
     for (int id : labels) EXPECT_EQ(app_.Viewer().LabelColor(id), kColorHighlight) << id;  // none resets another
+    EXPECT_EQ(app_.Viewer().LabelColor(kCmdViewId), kColorButtonText);  // View never highlights
     std::set<int> redrawn;
     app_.Viewer().labelColorChanged = [&](int id) { redrawn.insert(id); };
     app_.Viewer().Form_MouseMove();

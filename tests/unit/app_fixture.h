@@ -1,5 +1,5 @@
-// The whole program over the simulated platform, with a browser that opens its window a little
-// after it is launched.
+// The whole program over the simulated platform, not started: tests start it only where start-up
+// is what they prove. Controls and menu items are worked through the program's event tables.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,39 +12,33 @@
 namespace vexor::testing {
 
 constexpr WindowRect kLaunchedBrowserRect{50, 40, 850, 640};  // size sum 1400
-constexpr TrayHostHandles kHostHandles{0x20044, 0x3007};
 
-class AppTest : public ::testing::Test {
-protected:
-    AppTest() {
+struct SimApp {
+    SimApp() {
         SetLastPopup(0);
-        app_.Tray().handles = kHostHandles;
-        platform_.shell.onLaunch = [this] {
-            toolkit_.After(300, [this] { browser_ = windows_.Create("Blank Page - Internet Explorer", kLaunchedBrowserRect); });
-        };
+        app_.Tray().handles = {0x20044, 0x3007};
+        app_.Tray().changed = [this] { ++trayChanges_; };
     }
 
-    // Start-up, the snapshot of the launched browser and its close.
-    void StartAndSnapshot() {
-        ASSERT_TRUE(app_.Start());
-        toolkit_.RunFor(5000);
-        ASSERT_EQ(lists_.OKWinSizes.Count(), 1);
-    }
-
-    // A pop-up that the next tick traps.
-    WindowHandle TrapPopup(const std::string& title, WindowRect rect = {300, 300, 700, 600}) {
-        WindowHandle popup = windows_.Create(title, rect);
+    // A pop-up that the next tick traps, once a browsing size is learned.
+    WindowHandle TrapPopup(const std::string& title) {
+        if (lists_.OKWinSizes.Count() == 0) lists_.OKWinSizes.Append(1400);
+        WindowHandle popup = windows_.Create(title, {300, 300, 700, 600});
         toolkit_.RunFor(1000);
-        EXPECT_FALSE(windows_.Window(popup).visible) << title;
         return popup;
     }
-    std::vector<std::string> Titles(const TextList& list) const {
-        std::vector<std::string> titles;
-        for (int i = 0; i < list.Count(); ++i) titles.push_back(list.At(i));
-        return titles;
+    // Titles as an earlier run stored them, loaded into the list.
+    void Store(const std::vector<std::pair<std::string, std::string>>& values) {
+        for (const auto& [name, title] : values) registry_.PutText(kWindowsKeyRoot, kWindowsKeyPath, name, title);
+        app_.Viewer().GetSettings();
     }
     std::vector<std::string> Stored() { return registry_.TextValues(kWindowsKeyRoot, kWindowsKeyPath); }
+    int Told(const std::string& part) const {
+        const auto& boxes = toolkit_.MessageBoxes();
+        return static_cast<int>(std::count_if(boxes.begin(), boxes.end(), [&](auto& box) { return box.text.find(part) != std::string::npos; }));
+    }
     Timer& Timer1() { return app_.Viewer().GetMonitor().State().Timer1(); }
+    void Fire(int control, ControlEvent event = ControlEvent::Click) { app_.Viewer_ControlEvent(control, event); }
 
     sim::SimPlatform platform_;
     sim::SimToolkit& toolkit_ = platform_.toolkit;
@@ -53,13 +47,14 @@ protected:
     sim::SimRegistry& registry_ = platform_.registry;
     ProgramVersion version_{1, 1, 5};
     int versionReads_ = 0;
-    Application app_{PlatformServices{platform_.toolkit, platform_.windows, platform_.registry, platform_.shell,
-                                      [this] {
+    Application app_{PlatformServices{toolkit_, windows_, registry_, shell_, [this] {
                                           ++versionReads_;
                                           return version_;
                                       }}};
     MonitorLists& lists_ = app_.Viewer().Lists();
-    WindowHandle browser_ = 0;
+    int trayChanges_ = 0;
 };
+
+struct AppTest : ::testing::Test, SimApp {};
 
 }  // namespace vexor::testing

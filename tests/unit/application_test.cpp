@@ -8,260 +8,202 @@
 namespace vexor::testing {
 namespace {
 
+using Notification = std::pair<std::uint32_t, TrayIconRecord>;
+
 TEST_F(AppTest, StartupLoadsCaptionsSplashesWaitsLaunchesAndAddsTheIconInThatOrder) {
     registry_.PutText(kWindowsKeyRoot, kWindowsKeyPath, "Window0", "Saved - Internet Explorer");
-    bool checkedSplash = false;
-    toolkit_.At(500, [&] {
-        checkedSplash = true;
-        EXPECT_EQ(lists_.OKPopups.Count(), 1);  // loaded first
-        EXPECT_EQ(app_.Viewer().Caption(), "Vexor 2003 Popup Viewer");
-        EXPECT_TRUE(app_.Splash().IsOpen());
-        EXPECT_TRUE(shell_.launches.empty());
-    });
-    toolkit_.At(1500, [&] {
-        EXPECT_FALSE(app_.Splash().IsOpen());  // closed by its own timer
-        EXPECT_TRUE(shell_.launches.empty());  // still waiting
-    });
-
-    ASSERT_TRUE(app_.Start());
-
-    EXPECT_TRUE(checkedSplash);
-    EXPECT_EQ(toolkit_.Now(), 2000);
-    ASSERT_EQ(shell_.launches.size(), 1u);
-    EXPECT_EQ(shell_.launches[0].path, "c:\\program files\\internet explorer\\iexplore.exe");
-    EXPECT_EQ(shell_.launches[0].showStyle, 1);
-    ASSERT_EQ(shell_.notifications.size(), 1u);
-    EXPECT_EQ(shell_.notifications[0].first, kNimAdd);
-    EXPECT_EQ(shell_.icons.count({0x20044, 1}), 1u);
-    EXPECT_FALSE(app_.Viewer().Visible());
-    EXPECT_FALSE(shell_.exitCode.has_value());
-}
-
-TEST_F(AppTest, LaunchedBrowserIsSnapshotMeasuredAndClosed) {
-    ASSERT_TRUE(app_.Start());
-    bool checked = false;
-    toolkit_.At(4000, [&] {  // the browser opened at 2300 and the tick at 3000 took it
-        checked = true;
-        ASSERT_NE(browser_, 0);
-        EXPECT_EQ(windows_.Window(browser_).title, "Internet Explorer - Vexor 2003 Snapshot, please wait...");
-        EXPECT_FALSE(windows_.Window(browser_).enabled);
-    });
-    toolkit_.RunUntil(5001);
-    EXPECT_TRUE(checked);
-    EXPECT_FALSE(windows_.Exists(browser_));
-    ASSERT_EQ(lists_.OKWinSizes.Count(), 1);
-    EXPECT_EQ(lists_.OKWinSizes.At(0), "1400");
-}
-
-TEST_F(AppTest, BrowserWindowInFrontDuringTheStartupWaitIsTheSnapshot) {
-    WindowHandle users = windows_.Create("Mail - Internet Explorer", {0, 0, 700, 500});
-    ASSERT_TRUE(app_.Start());  // the tick at 1000 snapshots it inside start-up's wait
-    EXPECT_EQ(lists_.OKWindows.ValueAt(0), users);
-    EXPECT_EQ(lists_.OKWinSizes.At(0), "1200");
-    toolkit_.RunFor(2000);
-    // The launched browser is judged like any later window: another size, so trapped.
-    ASSERT_NE(browser_, 0);
-    EXPECT_FALSE(windows_.Window(browser_).visible);
-    EXPECT_EQ(LastPopup(), browser_);
-}
-
-TEST_F(AppTest, MaximizedLaunchedBrowserIsRestoredThenSnapshot) {
-    shell_.onLaunch = [this] {
-        browser_ = windows_.Create("Blank Page - Internet Explorer", kLaunchedBrowserRect);
-        windows_.Maximize(browser_);
+    std::vector<std::string> steps;
+    auto step = [&](const std::string& what) {
+        steps.push_back(what + " at " + std::to_string(toolkit_.Now()) + ": " + std::to_string(lists_.OKPopups.Count()) +
+                        " titles, " + app_.Viewer().Caption() + ", " + std::to_string(shell_.notifications.size()) + " icons");
     };
+    app_.Splash().changed = [&] { step(app_.Splash().IsOpen() ? "splash" : "splash closed"); };
+    shell_.onLaunch = [&] { step("launch " + shell_.launches[0].first + " " + std::to_string(shell_.launches[0].second)); };
     ASSERT_TRUE(app_.Start());
-    toolkit_.RunUntil(3000);
-    EXPECT_EQ(windows_.Window(browser_).showCmd, static_cast<std::uint32_t>(kSwShowNormal));
-    EXPECT_EQ(lists_.OKWinSizes.Count(), 0);
-    toolkit_.RunUntil(6000);
-    EXPECT_EQ(lists_.OKWinSizes.At(0), "1400");
-}
-
-TEST_F(AppTest, MissingBrowserIsReportedByPathAndEndsTheProcessWithoutAnIcon) {
-    shell_.browserInstalled = false;
-    EXPECT_FALSE(app_.Start());
-    ASSERT_EQ(toolkit_.MessageBoxes().size(), 1u);
-    const auto& box = toolkit_.MessageBoxes()[0];
-    EXPECT_NE(box.text.find("c:\\program files\\internet explorer\\iexplore.exe"), std::string::npos);
-    EXPECT_EQ(box.caption, "Vexor 2003");
-    EXPECT_EQ(box.style, kMbOk | kMbIconError);
-    EXPECT_TRUE(shell_.notifications.empty());
-    ASSERT_TRUE(shell_.exitCode.has_value());
-    EXPECT_NE(*shell_.exitCode, 0);
-}
-
-TEST_F(AppTest, OnlyADoubleClickOrARightButtonReleaseOnTheIconDoesAnything) {
-    StartAndSnapshot();
-    int menus = 0;
-    app_.Tray().showMenu = [&] { ++menus; };
-    for (std::uint32_t message : {512u, 513u, 514u, 516u, 518u, 519u, 520u, 521u, 0u, 70000u}) {
-        app_.TrayHost_Notification(message);
-    }
-    EXPECT_FALSE(app_.Viewer().Visible());
-    EXPECT_EQ(menus, 0);
-    app_.TrayHost_Notification(517);
-    EXPECT_EQ(menus, 1);
-    EXPECT_FALSE(app_.Viewer().Visible());
-    app_.TrayHost_Notification(515);
-    EXPECT_TRUE(app_.Viewer().Visible());
-}
-
-TEST_F(AppTest, DoubleClickShowsTheViewerWithTheTrayPauseCaption) {
-    StartAndSnapshot();
-    app_.Tray().mpauseCaption = "Resume";
-    app_.TrayHost_Notification(515);
-    EXPECT_TRUE(app_.Viewer().Visible());
-    EXPECT_EQ(app_.Viewer().CmdPauseCaption(), "Resume");
-    app_.Tray().mpauseCaption = "Pause";
-    app_.TrayHost_Notification(515);  // already shown: stays shown, caption refreshed
-    EXPECT_TRUE(app_.Viewer().Visible());
-    EXPECT_EQ(app_.Viewer().CmdPauseCaption(), "Pause");
-}
-
-TEST_F(AppTest, IconLostOrRefusedComesBackWhenTheTaskbarStartsEvenElevated) {
-    app_.TrayHost_TaskbarCreated();
-    EXPECT_TRUE(shell_.notifications.empty());  // nothing to bring back before start-up added it
-    shell_.taskbarRunning = false;              // started before the taskbar
-    StartAndSnapshot();
-    EXPECT_TRUE(shell_.icons.empty());
-    shell_.taskbarRunning = true;
-    app_.TrayHost_TaskbarCreated();
-    EXPECT_EQ(shell_.icons.count({0x20044, 1}), 1u);
-    shell_.TaskbarRestarted();
-    app_.TrayHost_TaskbarCreated();
-    EXPECT_EQ(shell_.icons.count({0x20044, 1}), 1u);
-    // Run elevated, the taskbar's broadcast and a later start's request pass the message filter.
+    EXPECT_EQ(steps, (std::vector<std::string>{
+                         "splash at 0: 1 titles, Vexor 2003 Popup Viewer, 0 icons",
+                         "splash closed at 1000: 1 titles, Vexor 2003 Popup Viewer, 0 icons",
+                         "launch c:\\program files\\internet explorer\\iexplore.exe 1 at 2000: 1 titles, Vexor 2003 Popup Viewer, 0 icons"}));
+    // Callback WM_MOUSEMOVE, which the host window decodes; flags 7: callback, icon and tip.
+    EXPECT_EQ(shell_.notifications, (std::vector<Notification>{{kNimAdd, MakeTrayIconData(0x20044, 1, 7, 512, 0x3007, "Vexor 2003")}}));
+    EXPECT_FALSE(app_.Viewer().Visible() || shell_.exitCode);
+    // Run elevated, the taskbar's restart and a later start's request must pass the message filter.
     EXPECT_EQ(shell_.allowedMessages, (std::set<std::pair<WindowHandle, std::string>>{
                                           {0x20044, "TaskbarCreated"}, {0x20044, "Vexor2003.ShowPopupViewer"}}));
 }
 
-TEST_F(AppTest, LaterStartShowsTheViewerOnlyOnceStartupHasFinished) {
-    bool accepted = false;
-    toolkit_.At(1000, [&] { accepted = app_.TrayHost_ShowViewerRequest(); });
-    toolkit_.At(1500, [&] { EXPECT_FALSE(app_.Viewer().Visible()); });
-    ASSERT_TRUE(app_.Start());
-    EXPECT_TRUE(accepted);
-    EXPECT_TRUE(app_.Viewer().Visible());
-    EXPECT_EQ(shell_.launches.size(), 1u);
-
-    app_.Viewer().cmdhide_Click();
-    app_.mpause_Click();
-    EXPECT_TRUE(app_.TrayHost_ShowViewerRequest());
-    EXPECT_TRUE(app_.Viewer().Visible());
-    EXPECT_EQ(app_.Viewer().CmdPauseCaption(), "Resume");
-}
-
-TEST(StartupFailureTest, TimerThatCannotStartEndsStartupNamingItWithoutIconOrBrowser) {
-    // Timer starts in order: size learning and the foreground check with the viewer, then the
-    // splash window's and the settle delay's in the load handler.
+TEST(StartupFailureTest, FailedStepIsToldByNameAndEndsTheProcessWithoutIconOrLaterRequests) {
+    // Timers by the order they start in (the viewer's two, the splash's, the settle delay's); -1: no browser.
     const std::pair<int, const char*> cases[] = {
-        {0, kSizeLearningTimer}, {1, kForegroundCheckTimer}, {2, kSplashTimer}, {3, kSettleTimer}};
+        {0, kSizeLearningTimer}, {1, kForegroundCheckTimer}, {2, kSplashTimer}, {3, kSettleTimer}, {-1, kBrowserPath}};
     for (const auto& [refused, what] : cases) {
         sim::SimPlatform platform;
         int starts = 0;
         platform.toolkit.refuseStart = [&, refused = refused](const Timer&) { return starts++ == refused; };
+        platform.shell.browserInstalled = refused >= 0;
         Application app(PlatformServices{platform.toolkit, platform.windows, platform.registry, platform.shell,
                                          [] { return ProgramVersion{}; }});
         EXPECT_FALSE(app.Start()) << what;
         ASSERT_EQ(platform.toolkit.MessageBoxes().size(), 1u) << what;
         EXPECT_NE(platform.toolkit.MessageBoxes()[0].text.find(what), std::string::npos) << what;
         EXPECT_EQ(platform.toolkit.MessageBoxes()[0].caption, "Vexor 2003");
-        EXPECT_EQ(platform.shell.exitCode, kStartupFailedExitCode) << what;
-        EXPECT_TRUE(platform.shell.launches.empty()) << what;
-        EXPECT_TRUE(platform.shell.icons.empty()) << what;
+        EXPECT_EQ(platform.toolkit.MessageBoxes()[0].style, kMbOk | kMbIconError);
+        EXPECT_NE(platform.shell.exitCode.value_or(0), 0) << what;
+        EXPECT_EQ(platform.shell.launches.size(), refused < 0 ? 1u : 0u) << what;
         // Only a splash whose timer runs is on screen: it closes itself while the message waits.
         EXPECT_EQ(app.Splash().IsOpen(), what == kSettleTimer) << what;
-        // A later start is refused once start-up has failed: it must not wait for a viewer.
+        app.TrayHost_TaskbarCreated();
+        EXPECT_TRUE(platform.shell.notifications.empty()) << what;
         EXPECT_FALSE(app.TrayHost_ShowViewerRequest()) << what;
     }
 }
 
-TEST_F(AppTest, SnapshotWithoutItsSettleTimerStillEnablesAndClosesTheBrowserAndTellsTheUser) {
+TEST_F(AppTest, DuringStartupTheBrowserInFrontIsTheSnapshotAndRequestsWaitUntilTheIconStep) {
+    windows_.Create("Mail - Internet Explorer", {0, 0, 700, 500});
+    shell_.onLaunch = [this] { toolkit_.After(300, [this] { windows_.Create("Blank - Internet Explorer", kLaunchedBrowserRect); }); };
+    shell_.taskbarRunning = false;  // started before the taskbar: the first add fails
+    app_.TrayHost_TaskbarCreated();
+    toolkit_.At(200, [&] { app_.Splash().Close(); });  // the user's early close changes nothing
+    toolkit_.At(1000, [&] {
+        app_.TrayHost_TaskbarCreated();
+        EXPECT_TRUE(app_.TrayHost_ShowViewerRequest());
+        EXPECT_FALSE(app_.Viewer().Visible());
+    });
+    ASSERT_TRUE(app_.Start());  // the tick at 1000 takes the snapshot inside start-up's wait
+    EXPECT_TRUE(app_.Viewer().Visible());
+    ASSERT_EQ(lists_.OKWinSizes.Count(), 1);
+    EXPECT_EQ(lists_.OKWinSizes.At(0), "1200");
+    toolkit_.RunFor(1000);
+    EXPECT_EQ(windows_.Window(LastPopup()).title, "Blank - Internet Explorer");  // another size: a pop-up
+    shell_.taskbarRunning = true;
+    app_.TrayHost_TaskbarCreated();  // start-up's add and this one, none before
+    EXPECT_EQ(shell_.notifications, (std::vector<Notification>(2, {kNimAdd, MakeTrayIconData(0x20044, 1, 7, 512, 0x3007, "Vexor 2003")})));
+    Fire(kCmdHideId);
+    EXPECT_TRUE(app_.TrayHost_ShowViewerRequest() && app_.Viewer().Visible());
+}
+
+TEST_F(AppTest, MaximizedLaunchedBrowserIsMeasuredAtItsNormalSizeAndClosedEvenWithoutASettleTimer) {
+    WindowHandle browser = 0;
+    shell_.onLaunch = [&] { windows_.Maximize(browser = windows_.Create("Home - Internet Explorer", kLaunchedBrowserRect)); };
     ASSERT_TRUE(app_.Start());
     Timer& settle = app_.Viewer().GetMonitor().State().Delaying();
     toolkit_.refuseStart = [&](const Timer& timer) { return &timer == &settle; };
-    toolkit_.RunFor(2000);  // the browser's window opens at 2300; the tick at 3000 takes it
-    ASSERT_NE(browser_, 0);
-    EXPECT_FALSE(windows_.Exists(browser_));
+    toolkit_.RunFor(2000);  // the tick at 3000 restores it, the one at 4000 measures it
+    ASSERT_EQ(lists_.OKWinSizes.Count(), 1);
     EXPECT_EQ(lists_.OKWinSizes.At(0), "1400");
-    ASSERT_EQ(toolkit_.MessageBoxes().size(), 1u);
-    EXPECT_NE(toolkit_.MessageBoxes()[0].text.find(kSettleTimer), std::string::npos);
-    const sim::WindowCall& enable = windows_.Calls()[windows_.Calls().size() - 2];
-    EXPECT_EQ(enable.operation, "EnableWindow");
-    EXPECT_EQ(enable.number, kEnable);
-    EXPECT_FALSE(shell_.exitCode.has_value());
+    EXPECT_FALSE(windows_.Exists(browser));
+    EXPECT_EQ(windows_.Calls()[windows_.Calls().size() - 2].number, kEnable);
+    EXPECT_EQ(Told(kSettleTimer), 1);
 }
 
-TEST_F(AppTest, ExitAnsweredNoChangesNothingAndMonitoringGoesOn) {
-    StartAndSnapshot();
+TEST_F(AppTest, OnlyADoubleClickShowsTheViewerAndOnlyARightButtonReleaseOpensTheMenu) {
+    std::set<std::uint32_t> menus, shows;
+    std::uint32_t message = 0;
+    app_.Tray().showMenu = [&] { menus.insert(message); };
+    app_.Viewer().changed = [&] { shows.insert(message); };
+    for (; message < 1100; message += message == 1099 ? 70000 : 1) app_.TrayHost_Notification(message);
+    EXPECT_EQ(menus, std::set<std::uint32_t>{517});
+    EXPECT_EQ(shows, std::set<std::uint32_t>{515});
+}
+
+TEST_F(AppTest, CancelTheSeparatorAndExitAnsweredNoChangeNothingWhileMonitoringGoesOn) {
+    lists_.OKWinSizes.Append(1400);
     toolkit_.SetUserThinkingMs(3000);
-    toolkit_.ScriptAnswer(kIdNo);
     WindowHandle popup = 0;
     toolkit_.After(500, [&] { popup = windows_.Create("Ad - Internet Explorer", {0, 0, 300, 200}); });
-    app_.MenuItem_Click(TrayItem::mexit);
-    ASSERT_EQ(toolkit_.MessageBoxes().size(), 1u);
-    EXPECT_EQ(toolkit_.MessageBoxes()[0].text, "Are you sure you want to exit Vexor 2003?");
-    EXPECT_EQ(toolkit_.MessageBoxes()[0].style, 36u);
-    EXPECT_FALSE(shell_.exitCode.has_value());
-    EXPECT_EQ(shell_.icons.size(), 1u);
+    app_.MenuItem_Click(TrayItem::mcancel);
+    app_.MenuItem_Click(TrayItem::mb);
+    EXPECT_TRUE(toolkit_.MessageBoxes().empty() && registry_.CallCount() == 0);
+    app_.MenuItem_Click(TrayItem::mexit);  // answered No
+    EXPECT_EQ(Told("Are you sure you want to exit Vexor 2003?"), 1);
+    EXPECT_EQ(toolkit_.MessageBoxes()[0].style, kMbYesNo | kMbIconQuestion);
     EXPECT_FALSE(windows_.Window(popup).visible);  // trapped while the question waited
+    EXPECT_FALSE(app_.Viewer().Visible() || app_.About().IsOpen() || shell_.exitCode);
+    EXPECT_TRUE(Timer1().Enabled() && shell_.notifications.empty());
 }
 
-TEST_F(AppTest, ExitAnsweredYesRemovesTheIconEndsAtOnceAndUndoesNothing) {
-    StartAndSnapshot();
-    WindowHandle popup = windows_.Create("Ad - Internet Explorer", {0, 0, 300, 200});
-    toolkit_.RunFor(1000);
-    ASSERT_FALSE(windows_.Window(popup).visible);
+TEST_F(AppTest, ExitAnsweredYesRemovesTheIconAndEndsAtOnceUndoingNothing) {
+    TrapPopup("Ad - Internet Explorer");
     windows_.ClearCalls();
     toolkit_.ScriptAnswer(kIdYes);
     app_.MenuItem_Click(TrayItem::mexit);
     EXPECT_EQ(shell_.exitCode, 0);
-    EXPECT_TRUE(shell_.icons.empty());
-    const TrayIconRecord& removal = shell_.notifications.back().second;
-    EXPECT_EQ(shell_.notifications.back().first, kNimDelete);
-    EXPECT_EQ(ReadTrayField(removal, kTrayCallbackMessage), 1u);
-    EXPECT_EQ(removal[kTrayTip], 0);
-    EXPECT_TRUE(windows_.Calls().empty());
-    EXPECT_FALSE(windows_.Window(popup).visible);
+    EXPECT_EQ(shell_.notifications, (std::vector<Notification>{{kNimDelete, MakeTrayIconData(0x20044, 1, 7, 1, 0x3007, "")}}));
+    EXPECT_TRUE(windows_.Calls().empty());  // no window asked to close, the pop-up left hidden
 }
 
-TEST_F(AppTest, AboutIsOneWindowLoadedOncePerOpening) {
+TEST_F(AppTest, AboutIsOneWindowLoadedOncePerOpeningWithEachNumbersOwnDigits) {
     app_.MenuItem_Click(TrayItem::mabout);
     app_.MenuItem_Click(TrayItem::mabout);
-    EXPECT_TRUE(app_.About().IsOpen());
-    EXPECT_EQ(app_.About().VersionText(), "Version 1.1.5");
     EXPECT_EQ(versionReads_, 1);
+    EXPECT_EQ(app_.About().VersionText(), "Version 1.1.5");
     app_.About().Close();
-    version_ = {1, 10, 5};
+    version_ = {65535, 10, 0};
     app_.MenuItem_Click(TrayItem::mabout);
     EXPECT_EQ(versionReads_, 2);
-    EXPECT_EQ(app_.About().VersionText(), "Version 1.10.5");
+    EXPECT_EQ(app_.About().VersionText(), "Version 65535.10.0");
 }
 
-TEST_F(AppTest, CancelAndTheSeparatorChangeNothing) {
-    StartAndSnapshot();
-    const auto notifications = shell_.notifications.size();
-    app_.MenuItem_Click(TrayItem::mcancel);
-    app_.MenuItem_Click(TrayItem::mb);
+TEST_F(AppTest, PauseTogglesReadTheirOwnCaptionAndBothCaptionsStayTrueWhenTheCheckCannotStart) {
+    app_.Tray().mpauseCaption = "Resume";  // out of step, so that each toggle shows what it read
+    Fire(kCmdPauseId);
+    Fire(kCmdHideId);  // hiding the viewer keeps the pause
+    EXPECT_FALSE(Timer1().Enabled());
+    EXPECT_GT(trayChanges_, 0);
+    app_.Viewer().SetCmdPauseCaption("Pause");
+    app_.MenuItem_Click(TrayItem::mpause);
+    EXPECT_TRUE(Timer1().Enabled());
+    EXPECT_EQ(app_.Tray().mpauseCaption, "Pause");
+    toolkit_.refuseStart = [this](const Timer& timer) { return &timer == &Timer1(); };
+    Fire(kCmdDeleteId);  // the check cannot start after the edit: told, and shown paused
+    EXPECT_EQ(app_.Tray().mpauseCaption, "Resume");
+    app_.MenuItem_Click(TrayItem::mpause);  // nor when Resume tries again
+    EXPECT_EQ(Told(kForegroundCheckTimer), 2);
+    EXPECT_EQ(app_.Viewer().CmdPauseCaption(), "Resume");
+}
+
+// The table rows that no other test goes through, each checked by the mark its own handler leaves.
+TEST_F(AppTest, EachRemainingRowRunsItsOwnHandlerAndTheBackgroundResetsEveryHighlight) {
+    Store({{"Window0", "Kept"}});
+    lists_.OKPopups.Select(0);
+    app_.Tray().mpauseCaption = "Resume";
+    app_.MenuItem_Click(TrayItem::mshow);
+    EXPECT_TRUE(app_.Viewer().Visible() && app_.Viewer().CmdPauseCaption() == "Resume");  // the tray's pause state
+    Fire(kCmdHideId);
     EXPECT_FALSE(app_.Viewer().Visible());
-    EXPECT_FALSE(app_.About().IsOpen());
-    EXPECT_EQ(shell_.notifications.size(), notifications);
-    EXPECT_TRUE(toolkit_.MessageBoxes().empty());
+    Fire(kOKPopupsId, ControlEvent::MouseDown);
+    EXPECT_EQ(app_.Viewer().OKPopupsToolTip(), "Kept");
+    lists_.OKPopups.Select(-1);
+    Fire(kOKPopupsId, ControlEvent::MouseDown);
+    EXPECT_EQ(app_.Viewer().OKPopupsToolTip(), "");
+    const std::set<int> labels{kCmdDeleteId, kLabel5Id, kCmdShowId, kCmdPauseId};
+    for (int id : {kCmdDeleteId, kLabel5Id, kCmdShowId, kCmdPauseId, kCmdViewId}) Fire(id, ControlEvent::MouseMove);
+    for (int id : labels) EXPECT_EQ(app_.Viewer().LabelColor(id), kColorHighlight) << id;  // none resets another
+    EXPECT_EQ(app_.Viewer().LabelColor(kCmdViewId), kColorButtonText);  // View never highlights
+    std::set<int> redrawn;
+    app_.Viewer().labelColorChanged = [&](int id) { redrawn.insert(id); };
+    app_.Viewer().Form_MouseMove();
+    EXPECT_EQ(redrawn, labels);
+    for (int id : labels) EXPECT_EQ(app_.Viewer().LabelColor(id), kColorButtonText) << id;
 }
 
-TEST_F(AppTest, SplashClosedEarlyByTheUserLeavesStartupUnaffected) {
-    toolkit_.At(200, [&] { app_.Splash().Close(); });
-    ASSERT_TRUE(app_.Start());
-    EXPECT_EQ(toolkit_.Now(), 2000);
-    EXPECT_EQ(shell_.launches.size(), 1u);
+TEST(TrayIconRecordTest, NumbersAreLittleEndianAfterTheSizeAndTheTipIsCutTo63ThenZeroThenSpaces) {
+    const std::uint8_t head[] = {88, 0, 0, 0, 0xFC, 0xFF, 0xFF, 0xFF, 1, 0, 0, 0, 7, 0, 0, 0, 0, 2, 0, 0, 0xF0, 0xDE, 0xBC, 0x9A};
+    for (const std::string& tip : {std::string(), std::string("Vexor 2003"), std::string(63, 'x'), std::string(100, 'y')}) {
+        const TrayIconRecord record = MakeTrayIconData(0xFFFFFFFC, 1, 7, 512, 0x9ABCDEF0, tip);
+        EXPECT_TRUE(std::equal(std::begin(head), std::end(head), record.begin()));
+        const std::size_t length = std::min<std::size_t>(tip.size(), 63);
+        EXPECT_EQ(std::string(record.begin() + 24, record.end()), tip.substr(0, length) + '\0' + std::string(63 - length, ' '))
+            << tip.size();
+    }
 }
 
-TEST(VersionLineTest, EachNumberTakesTheDigitsItNeeds) {
-    EXPECT_EQ(FormatVersionLine({1, 1, 5}), "Version 1.1.5");
-    EXPECT_EQ(FormatVersionLine({1, 10, 5}), "Version 1.10.5");
-    EXPECT_EQ(FormatVersionLine({0, 0, 0}), "Version 0.0.0");
-    EXPECT_EQ(FormatVersionLine({65535, 2, 300}), "Version 65535.2.300");
+TEST(ViewerLayoutTest, EverythingTheUserReachesLiesInsideTheClientAreaAndTheWorkingListsBelowIt) {
+    for (const ControlSpec& row : kViewerLayout) {
+        const bool inside = row.parentId == 0 && row.top + row.height <= kViewerClientHeight && row.left + row.width <= kViewerClientWidth;
+        const bool working = row.id == kOKWinSizesId || row.id == kOKWindowsId || row.id == kLabel3Id || row.id == kLabel4Id;
+        EXPECT_NE(inside, working || row.id == kTrappedFrameId || row.parentId == kTrappedFrameId) << row.name;
+    }
 }
 
 }  // namespace

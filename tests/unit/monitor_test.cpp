@@ -186,8 +186,10 @@ TEST_F(MonitorTest, WhilePausedKnownWindowsStillTeachEachNewNonZeroSumOnce) {
                                 {0, 0, 700, 200}};
     for (const WindowRect& rect : known) lists_.OKWindows.Append(windows.Create("Home - Internet Explorer", rect));
     windows.Destroy(static_cast<WindowHandle>(lists_.OKWindows.ValueAt(2)));  // closed: measures 0
-    windows.Create("Stranger - Internet Explorer", {0, 0, 1000, 1000});  // not known: teaches nothing
+    // Not known: teaches nothing; in front while paused: not trapped either.
+    const WindowHandle stranger = windows.Create("Stranger - Internet Explorer", {0, 0, 1000, 1000});
     toolkit.RunFor(2 * kSizeLearningPeriodMs);
+    EXPECT_TRUE(Visible(stranger));
     ASSERT_EQ(lists_.OKWinSizes.Count(), 3);
     EXPECT_EQ(lists_.OKWinSizes.At(1), "800");
     EXPECT_EQ(lists_.OKWinSizes.At(2), "900");

@@ -92,7 +92,8 @@ TEST_F(AllowedTitlesTest, RewriteOfAListWithoutTitlesDeletesTheKey) {
 
 TEST_F(AllowedTitlesTest, RewriteThatCannotListAStaleValueReportsFailure) {
     Put("Window0", "kept");
-    int reads = 0;
+    Put("Window5", "stale");
+    int reads = 0;  // and it grows before every read
     registry_.SetBeforeQuery([&] { Put("Window5", std::string(10 * ++reads, 's')); });
     EXPECT_FALSE(store_.Rewrite({"kept"}));
 }

@@ -20,9 +20,7 @@ protected:
     // Every case starts and ends without the scratch key.
     RegistryContract() { RemoveScratch(); }
     ~RegistryContract() override { RemoveScratch(); }
-    void RemoveScratch() {
-        for (const std::string& path : {key_, level1_, scratch_}) registry_.DeleteKey(kHkeyLocalMachine, path);
-    }
+    void RemoveScratch() { for (const std::string& path : {key_, level1_, scratch_}) registry_.DeleteKey(kHkeyLocalMachine, path); }
     RegistryValue Read(const std::string& name, const RegistryValue& fallback = EmptyValue{}) {
         return registry_.ReadValue(kHkeyLocalMachine, key_, name, fallback);
     }

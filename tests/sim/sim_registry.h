@@ -37,13 +37,14 @@ public:
         Put(root, path, name, kRegSz, std::vector<std::uint8_t>(text.c_str(), text.c_str() + text.size() + 1));
     }
     bool KeyExists(RegistryKey root, const std::string& path) const { return keys_.count(FullPath(root, path)) != 0; }
-    // "name=text" of every value of a key holding text, sorted: what a test compares.
+    // "name=text" of every REG_SZ value of a key, sorted: what a test compares.
     std::vector<std::string> TextValues(RegistryKey root, const std::string& path) const {
         std::vector<std::string> texts;
         auto key = keys_.find(FullPath(root, path));
         if (key == keys_.end()) return texts;
         for (const Value* value : key->second.order) {
-            texts.push_back(value->name + "=" + std::string(value->data.begin(), value->data.end()).c_str());  // up to the NUL
+            const std::string data(value->data.begin(), value->data.end());
+            if (value->type == kRegSz) texts.push_back(value->name + "=" + data.c_str());  // up to the NUL
         }
         std::sort(texts.begin(), texts.end());
         return texts;

@@ -84,9 +84,10 @@ TEST_F(AllowedTitlesTest, RewriteStoresEveryNonEmptyEntryUnderItsPositionAndRemo
     EXPECT_EQ(registry_.CallCount() - callsBefore, 4 + 3);
 }
 
-TEST_F(AllowedTitlesTest, RewriteOfAListWithoutTitlesDeletesTheKey) {
+TEST_F(AllowedTitlesTest, RewriteOfAListWithoutTitlesDeletesTheKeyAndLoadDoesNotMakeItAgain) {
     Put("Window0", "old");
     EXPECT_TRUE(store_.Rewrite({"", ""}));
+    EXPECT_EQ(store_.Load(), Titles{});
     EXPECT_FALSE(registry_.KeyExists(kWindowsKeyRoot, kWindowsKeyPath));
 }
 

@@ -1,19 +1,16 @@
-#include "contract/registry_harness.h"
+#include <gtest/gtest.h>
+
+#include <memory>
+
 #include "sim/sim_registry.h"
 
 namespace vexor::contract {
-namespace {
 
-class SimRegistryHarness : public RegistryHarness {
-public:
-    RegistryApi& Api() override { return registry_; }
-
-private:
-    sim::SimRegistry registry_;
+// Every case closes what it opened, also when write value raises.
+struct ClosingCheckedRegistry : sim::SimRegistry {
+    ~ClosingCheckedRegistry() override { EXPECT_EQ(OpenHandles(), 0) << "a key was left open"; }
 };
 
-}  // namespace
-
-std::unique_ptr<RegistryHarness> MakeRegistryHarness() { return std::make_unique<SimRegistryHarness>(); }
+std::unique_ptr<RegistryApi> MakeRegistry() { return std::make_unique<ClosingCheckedRegistry>(); }
 
 }  // namespace vexor::contract

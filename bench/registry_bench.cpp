@@ -140,10 +140,10 @@ int main() {
     // Show Last Popup with 1000 titles stored: append, retitle, restore, rewrite 1001 titles.
     win32::Win32Toolkit toolkit;
     win32::Win32WindowSystem windows;
-    MonitorState state(toolkit, [] {}, [] {});
-    state.Timer1().SetEnabled(false);
-    state.Timer2().SetEnabled(false);
-    CommandContext context{state, windows, store, toolkit, {}, {}};
+    Monitor monitor(toolkit, windows);
+    monitor.Timer1().SetEnabled(false);
+    monitor.Timer2().SetEnabled(false);
+    CommandContext context{monitor, windows, store};
     HWND popup = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr,
                                  GetModuleHandleA(nullptr), nullptr);
     SetLastPopup(win32::FromHwnd(popup));
@@ -151,8 +151,7 @@ int main() {
         api, kRuns,
         [&] {
             fill();
-            state.lists.OKPopups.Clear();
-            for (const std::string& title : store.Load()) state.lists.OKPopups.Append(title);
+            LoadAllowedTitles(monitor.lists.OKPopups, store);
             SetWindowTextA(popup, "A pop-up the user wants - Internet Explorer");
             ShowWindow(popup, SW_HIDE);
         },

@@ -5,7 +5,7 @@
 
 #include <chrono>
 
-#include "monitor/monitor.h"
+#include "monitor/monitor_state.h"
 #include "sim/sim_platform.h"
 
 namespace vexor {
@@ -19,7 +19,7 @@ void TickCost(benchmark::State& state, Outcome outcome) {
     const int entries = static_cast<int>(state.range(0));
     sim::SimPlatform platform;
     Monitor monitor(platform.toolkit, platform.windows);
-    MonitorLists& lists = monitor.Lists();
+    MonitorLists& lists = monitor.lists;
 
     // Titles that share the marker, so every comparison reads into the text.
     for (int i = 0; i < entries; ++i) lists.OKPopups.Append("Allowed page " + std::to_string(i) + " - Internet Explorer");
@@ -34,7 +34,7 @@ void TickCost(benchmark::State& state, Outcome outcome) {
 
     for (auto _ : state) {
         auto start = std::chrono::steady_clock::now();
-        monitor.Check().Tick();
+        monitor.Timer1_Timer();
         auto end = std::chrono::steady_clock::now();
         state.SetIterationTime(std::chrono::duration<double>(end - start).count());
         // Put back what the tick changed, outside the timed part.

@@ -22,6 +22,7 @@
 
 #include "demo/remote.h"
 #include "ui/tray_menu.h"
+#include "ui/win32/window_names.h"
 
 using namespace vexor;
 using namespace vexor::remote;
@@ -66,11 +67,11 @@ int main(int argc, char** argv) {
     } else if (command == "visible") {
         ok = WaitUntil([&] { HWND w = FindWindowA(nullptr, name); return w && IsWindowVisible(w); }, Deadline(argc, argv, 3));
     } else if (command == "tray") {
-        HWND host = FindWindowA(kTrayHostClassName, nullptr);
+        HWND host = FindWindowA(win32::kTrayHostClassName, nullptr);
         if (host) PostTrayNotification(host, static_cast<UINT>(std::strtoul(name, nullptr, 10)));
         ok = host != nullptr;
     } else if (command == "menu") {
-        HWND host = FindWindowA(kTrayHostClassName, nullptr);
+        HWND host = FindWindowA(win32::kTrayHostClassName, nullptr);
         if (host) PostMessageA(host, WM_COMMAND, std::strtoul(name, nullptr, 10), 0);
         ok = host != nullptr;
     } else if (command == "answer" && argc > 3) {

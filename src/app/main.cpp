@@ -8,8 +8,8 @@
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_toolkit.h"
 #include "platform/win32/win32_window_system.h"
+#include "texts.h"
 #include "ui/application.h"
-#include "ui/texts.h"
 #include "ui/win32/about_view.h"
 #include "ui/win32/popup_viewer_view.h"
 #include "ui/win32/splash_view.h"
@@ -20,7 +20,7 @@ namespace {
 int Run() {
     using namespace vexor;
     win32::Win32Toolkit toolkit;
-    if (!toolkit.Ready()) throw CreationFailure(kTimersWindow);
+    if (!toolkit.Ready()) throw win32::CreationFailure(kTimersWindow);
     win32::Win32WindowSystem windows;
     win32::Win32RegistryApi registry;
     win32::Win32Shell shell;
@@ -50,7 +50,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     if (instance.AnotherRuns()) return win32::AskRunningInstanceToShowViewer();
     try {
         return Run();
-    } catch (const CreationFailure& failure) {
+    } catch (const win32::CreationFailure& failure) {
         // Every window of ours is gone by now, the icon was never added, and a later start finds
         // no one to ask.
         MessageBoxA(nullptr, StartupFailureMessage(failure.what()).c_str(), kApplicationTitle, MB_OK | MB_ICONERROR);

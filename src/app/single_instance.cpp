@@ -1,8 +1,8 @@
 #include "app/single_instance.h"
 
 #include "monitor/startup.h"
-#include "ui/texts.h"
-#include "ui/tray_menu.h"
+#include "texts.h"
+#include "ui/win32/window_names.h"
 
 namespace vexor::win32 {
 

@@ -1,21 +1,12 @@
 #include "commands/command_context.h"
 
-#include "ui/texts.h"
+#include <utility>
 
 namespace vexor {
 
-void CommandContext::EndEdit(ForegroundCheckHold& hold, bool saved) {
-    if (!hold.Release()) ReportForegroundCheckFailure();
-    if (!saved) ReportSaveFailure();
-}
-
-void CommandContext::ReportForegroundCheckFailure() {
-    if (foregroundCheckStopped) foregroundCheckStopped();
-    toolkit.ShowMessageBox(LaterFailureMessage(kForegroundCheckTimer), kApplicationTitle, kMbOk | kMbIconExclamation);
-}
-
-void CommandContext::ReportSaveFailure() {
-    toolkit.ShowMessageBox(kSaveFailedMessage, kApplicationTitle, kMbOk | kMbIconExclamation);
+void LoadAllowedTitles(TextList& titles, AllowedTitleStore& store) {
+    titles.Clear();
+    for (std::string& title : store.Load()) titles.Append(std::move(title));
 }
 
 }  // namespace vexor

@@ -1,38 +1,31 @@
 // What the list commands work on: the monitor's lists and foreground-check timer, the window
-// system, the allowed-title store and the toolkit for messages to the user.
+// system and the allowed-title store. A command shows nothing: it returns what happened, and the
+// windows turn that into captions and messages.
 #pragma once
 
-#include <functional>
-
 #include "monitor/monitor_state.h"
-#include "platform/toolkit.h"
 #include "platform/window_system.h"
 #include "store/allowed_titles.h"
 
 namespace vexor {
 
-class ForegroundCheckHold;
-
 struct CommandContext {
-    MonitorState& state;
+    Monitor& monitor;
     WindowSystem& windows;
     AllowedTitleStore& store;
-    Toolkit& toolkit;
-    // The Popup Viewer's GetSettings: the allowed-title list refilled from the registry.
-    std::function<void()> getSettings;
-    // Told when the foreground check could not be started again, so the pause captions can say
-    // that monitoring is paused.
-    std::function<void()> foregroundCheckStopped;
 
-    TextList& AllowedTitles() { return state.lists.OKPopups; }
-    // Ends a command's edit: the foreground check is put back first, then the user hears of what
-    // failed, so that no message waits for an answer while monitoring is held.
-    void EndEdit(ForegroundCheckHold& hold, bool saved);
-    // Tells the user that the registry does not hold what the list holds.
-    void ReportSaveFailure();
-    // Tells the user that the foreground check's timer could not be started: monitoring is paused.
-    void ReportForegroundCheckFailure();
+    TextList& AllowedTitles() { return monitor.lists.OKPopups; }
 };
+
+// What a command did that the user must hear of.
+struct CommandOutcome {
+    bool saved = true;          // false: the registry does not hold what the list holds
+    bool checkStopped = false;  // the foreground check should run again but could not be started
+};
+
+// Refills the allowed-title list from the registry: the Popup Viewer's GetSettings, and the
+// reload that follows a command's save.
+void LoadAllowedTitles(TextList& titles, AllowedTitleStore& store);
 
 // Stops the foreground check for a command's edit and puts back the state it had before, so a
 // paused monitor stays paused.

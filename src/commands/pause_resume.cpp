@@ -1,20 +1,15 @@
 #include "commands/pause_resume.h"
 
-#include "ui/texts.h"
+#include "texts.h"
 
 namespace vexor {
 
-std::string PauseToggle(const std::string& ownCaption, CommandContext& context) {
-    Timer& foregroundCheck = context.state.Timer1();
+CommandOutcome PauseToggle(const std::string& ownCaption, Timer& foregroundCheck) {
     if (ownCaption == kPauseCaption) {
         foregroundCheck.SetEnabled(false);
-        return kResumeCaption;
+        return {};
     }
-    if (!foregroundCheck.SetEnabled(true)) {
-        context.ReportForegroundCheckFailure();
-        return kResumeCaption;
-    }
-    return kPauseCaption;
+    return {true, !foregroundCheck.SetEnabled(true)};
 }
 
 }  // namespace vexor

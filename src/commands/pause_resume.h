@@ -8,8 +8,7 @@
 namespace vexor {
 
 // The toggle as seen from the control whose caption is ownCaption: "Pause" stops the check,
-// anything else starts it. Returns the caption both controls show afterwards: "Resume" when the
-// check could not be started, after the user has been told.
-std::string PauseToggle(const std::string& ownCaption, CommandContext& context);
+// anything else starts it. Both captions then show "Pause" while the check runs, else "Resume".
+CommandOutcome PauseToggle(const std::string& ownCaption, Timer& foregroundCheck);
 
 }  // namespace vexor

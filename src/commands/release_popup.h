@@ -9,10 +9,10 @@ namespace vexor {
 // LContained_DblClick (and cmdview_Click): finds the selected trapped title's window by title,
 // allows the title, retitles and restores the window, saves, removes the entry and reloads the
 // allowed titles. With nothing selected no window is looked up or touched.
-void ReleaseSelectedPopup(CommandContext& context);
+CommandOutcome ReleaseSelectedPopup(CommandContext& context);
 
 // Shows and allows the last pop-up: its current title (never the marker title itself) is
 // appended and saved; the trapped list and the timer are left alone.
-void ShowLastPopup(CommandContext& context);
+CommandOutcome ShowLastPopup(CommandContext& context);
 
 }  // namespace vexor

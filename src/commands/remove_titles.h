@@ -6,9 +6,9 @@
 namespace vexor {
 
 // cmddelete_Click: removes the selected title (nothing with no selection), saves and reloads.
-void DeleteSelectedTitle(CommandContext& context);
+CommandOutcome DeleteSelectedTitle(CommandContext& context);
 
-// Label5_Click: after the user confirms, clears the list, erases the key and reloads.
-void DeleteAllTitles(CommandContext& context);
+// Label5_Click, once the user has confirmed: clears the list, erases the key and reloads.
+CommandOutcome DeleteAllTitles(CommandContext& context);
 
 }  // namespace vexor

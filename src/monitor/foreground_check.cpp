@@ -1,13 +1,14 @@
 #include "monitor/foreground_check.h"
 
+#include "texts.h"
+
 namespace vexor {
 
-void ForegroundCheck::Tick() {
+void Monitor::Timer1_Timer() {
     // A tick that the snapshot's own settle delay lets run would otherwise snapshot (and close)
     // whatever browser window the user brought to the front meanwhile.
     if (snapshotRunning_) return;
 
-    MonitorLists& lists = state_.lists;
     const WindowHandle window = windows_.GetForegroundWindow();
     const std::int32_t visible = windows_.IsWindowVisible(window);
     const std::string title = ReadWindowTitle(windows_, window);
@@ -56,25 +57,19 @@ void ForegroundCheck::Tick() {
     }
 }
 
-void ForegroundCheck::TakeSnapshot(WindowHandle window, std::int32_t sizeSum) {
+void Monitor::TakeSnapshot(WindowHandle window, std::int32_t sizeSum) {
     windows_.SetWindowTextA(window, kSnapshotTitle);
     windows_.EnableWindow(window, kDisable);
-    bool settled = false;
-    {
-        struct Flag {
-            bool& flag;
-            explicit Flag(bool& f) : flag(f) { flag = true; }
-            ~Flag() { flag = false; }
-        } running(snapshotRunning_);
-        settled = state_.SettleDelay();
-    }
+    snapshotRunning_ = true;
+    const bool settled = SettleDelay();
+    snapshotRunning_ = false;
     // Without its delay the snapshot still ends as always, so the browser window is never left
     // disabled or retitled.
-    state_.lists.OKWindows.Append(window);
-    state_.lists.OKWinSizes.Append(sizeSum);  // measured before the delay
+    lists.OKWindows.Append(window);
+    lists.OKWinSizes.Append(sizeSum);  // measured before the delay
     windows_.EnableWindow(window, kEnable);
     windows_.PostMessageA(window, kWmClose, 0, 0);
-    if (!settled && state_.settleTimerFailed) state_.settleTimerFailed();
+    if (!settled && settleTimerFailed) settleTimerFailed();
 }
 
 }  // namespace vexor

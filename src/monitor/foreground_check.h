@@ -1,31 +1,13 @@
-// The foreground check: once a second, decide whether the foreground window is a browser pop-up.
+// The foreground check, Timer1's handler (Monitor::Timer1_Timer): once a second it looks at the
+// foreground window and classifies a browser window in this order: allowed by title, snapshot,
+// known by handle, accepted by size, else trapped.
 #pragma once
 
 #include "monitor/monitor_state.h"
-#include "platform/window_system.h"
-#include "ui/texts.h"
 
 namespace vexor {
 
+constexpr int kForegroundCheckPeriodMs = 1000;  // Timer1
 constexpr char kCandidateMarker[] = "Internet Explorer";
-
-class ForegroundCheck {
-public:
-    ForegroundCheck(MonitorState& state, WindowSystem& windows) : state_(state), windows_(windows) {}
-
-    // Timer1's tick. Classifies the foreground browser window: allowed by title, snapshot,
-    // known by handle, accepted by size, else trapped.
-    void Tick();
-
-    // True while a snapshot waits out its settle delay.
-    bool SnapshotRunning() const { return snapshotRunning_; }
-
-private:
-    void TakeSnapshot(WindowHandle window, std::int32_t sizeSum);
-
-    MonitorState& state_;
-    WindowSystem& windows_;
-    bool snapshotRunning_ = false;
-};
 
 }  // namespace vexor

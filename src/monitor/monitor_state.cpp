@@ -1,6 +1,7 @@
 #include "monitor/monitor_state.h"
 
-#include <utility>
+#include "monitor/foreground_check.h"
+#include "monitor/size_learning.h"
 
 namespace vexor {
 
@@ -11,17 +12,16 @@ WindowHandle g_lastPopup = 0;
 WindowHandle LastPopup() { return g_lastPopup; }
 void SetLastPopup(WindowHandle window) { g_lastPopup = window; }
 
-MonitorState::MonitorState(Toolkit& toolkit, std::function<void()> foregroundCheckTick,
-                           std::function<void()> sizeLearningTick)
-    : toolkit_(toolkit) {
-    settle_ = toolkit.CreateTimer(kSettlePeriodMs, false, [this] { settle_->SetEnabled(false); });
-    sizeLearning_ = toolkit.CreateTimer(kSizeLearningPeriodMs, true, std::move(sizeLearningTick));
-    foregroundCheck_ = toolkit.CreateTimer(kForegroundCheckPeriodMs, true, std::move(foregroundCheckTick));
-}
+Monitor::Monitor(Toolkit& toolkit, WindowSystem& windows)
+    : toolkit_(toolkit),
+      windows_(windows),
+      delaying_(toolkit.CreateTimer(kSettlePeriodMs, false, [this] { Delaying_Timer(); })),
+      timer2_(toolkit.CreateTimer(kSizeLearningPeriodMs, true, [this] { Timer2_Timer(); })),
+      timer1_(toolkit.CreateTimer(kForegroundCheckPeriodMs, true, [this] { Timer1_Timer(); })) {}
 
-bool MonitorState::SettleDelay() {
-    if (!settle_->SetEnabled(true)) return false;
-    while (settle_->Enabled()) toolkit_.PumpEvents();
+bool Monitor::SettleDelay() {
+    if (!delaying_->SetEnabled(true)) return false;
+    while (delaying_->Enabled()) toolkit_.PumpEvents();
     return true;
 }
 

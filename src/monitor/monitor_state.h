@@ -1,12 +1,11 @@
-// The monitor's working data: four ordered text lists, the last pop-up, and three timers with the
-// settle delay built on one of them.
+// The monitor: its working data in four ordered text lists and the last pop-up, and three timers
+// whose handlers are the foreground check, size learning and the end of the settle delay.
 #pragma once
 
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
-#include <deque>
 
 #include "monitor/lists.h"
 #include "platform/toolkit.h"
@@ -26,25 +25,33 @@ struct MonitorLists {
 WindowHandle LastPopup();
 void SetLastPopup(WindowHandle window);
 
-constexpr int kForegroundCheckPeriodMs = 1000;  // Timer1
-constexpr int kSizeLearningPeriodMs = 2000;     // Timer2
-constexpr int kSettlePeriodMs = 2000;           // Delaying
+constexpr int kSettlePeriodMs = 2000;  // Delaying
 
-// Lists and timers as the Popup Viewer creates them: empty lists, Timer1 and Timer2 running,
-// the settle timer stopped.
-class MonitorState {
+// Lists and timers as the Popup Viewer creates them: empty lists, Timer1 and Timer2 running, the
+// settle timer stopped.
+class Monitor {
 public:
-    MonitorState(Toolkit& toolkit, std::function<void()> foregroundCheckTick,
-                 std::function<void()> sizeLearningTick);
+    Monitor(Toolkit& toolkit, WindowSystem& windows);
+    Monitor(const Monitor&) = delete;
+    Monitor& operator=(const Monitor&) = delete;
 
     MonitorLists lists;
 
-    Timer& Timer1() { return *foregroundCheck_; }
-    Timer& Timer2() { return *sizeLearning_; }
-    Timer& Delaying() { return *settle_; }
+    Timer& Timer1() { return *timer1_; }
+    Timer& Timer2() { return *timer2_; }
+    Timer& Delaying() { return *delaying_; }
 
-    // Enables the settle timer and lets pending events run until its first tick has stopped it,
-    // about 2000 ms later. False, at once, when the settle timer cannot be started.
+    // The foreground check (foreground_check.cpp): decides whether the foreground window is a
+    // browser pop-up.
+    void Timer1_Timer();
+    // Size learning (size_learning.cpp): known browsing windows that the user resized teach new
+    // allowed sizes.
+    void Timer2_Timer();
+    // The settle timer's first tick ends the settle delay.
+    void Delaying_Timer() { delaying_->SetEnabled(false); }
+
+    // Enables the settle timer and lets pending events run until its first tick has stopped it.
+    // False, at once, when the settle timer cannot be started.
     bool SettleDelay();
 
     // Told when a snapshot had to go without its settle delay because the settle timer could not
@@ -52,10 +59,14 @@ public:
     std::function<void()> settleTimerFailed;
 
 private:
+    void TakeSnapshot(WindowHandle window, std::int32_t sizeSum);
+
     Toolkit& toolkit_;
-    std::unique_ptr<Timer> settle_;
-    std::unique_ptr<Timer> sizeLearning_;
-    std::unique_ptr<Timer> foregroundCheck_;
+    WindowSystem& windows_;
+    bool snapshotRunning_ = false;  // a snapshot waits out its settle delay
+    std::unique_ptr<Timer> delaying_;
+    std::unique_ptr<Timer> timer2_;
+    std::unique_ptr<Timer> timer1_;
 };
 
 }  // namespace vexor

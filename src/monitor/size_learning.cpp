@@ -2,8 +2,7 @@
 
 namespace vexor {
 
-void SizeLearning::Tick() {
-    MonitorLists& lists = state_.lists;
+void Monitor::Timer2_Timer() {
     const int count = lists.OKWindows.Count();
     for (int i = 0; i < count; ++i) {
         const auto window = static_cast<WindowHandle>(lists.OKWindows.ValueAt(i));

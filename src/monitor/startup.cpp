@@ -1,6 +1,6 @@
 #include "monitor/startup.h"
 
-#include "ui/texts.h"
+#include "texts.h"
 
 namespace vexor {
 

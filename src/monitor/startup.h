@@ -6,19 +6,13 @@
 #include <string>
 
 #include "platform/shell.h"
-#include "platform/toolkit.h"
 #include "platform/window_system.h"
 
 namespace vexor {
 
 constexpr char kBrowserPath[] = "c:\\program files\\internet explorer\\iexplore.exe";
 constexpr int kBrowserShowStyle = kSwShowNormal;
-constexpr std::uint32_t kConfirmStyle = kMbYesNo | kMbIconQuestion;  // 36; Yes is the default
 constexpr int kStartupFailedExitCode = 1;
-
-// One instance a session: a start that finds this mutex taken asks the running instance to show
-// its Popup Viewer instead of becoming a second blocker.
-constexpr char kInstanceMutexName[] = "Local\\Vexor2003.Instance";
 
 // The tray host window as the icon routines need it.
 struct TrayHostHandles {

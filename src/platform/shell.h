@@ -6,7 +6,6 @@
 #include <string>
 
 #include "platform/tray_icon.h"
-#include "platform/window_system.h"
 
 namespace vexor {
 
@@ -18,10 +17,6 @@ public:
     virtual bool LaunchProgram(const std::string& path, int showStyle) = 0;
     // Shell_NotifyIconA with the record; the result is what the platform answered.
     virtual bool NotifyIcon(std::uint32_t message, const TrayIconRecord& record) = 0;
-    // Lets the registered window message `name` reach `window` from processes of lower integrity:
-    // the taskbar's "TaskbarCreated" while the program runs elevated, a later start's request.
-    // Systems without a message filter need nothing and answer true.
-    virtual bool AllowRegisteredMessage(WindowHandle window, const std::string& name) = 0;
     // Ends the process at once: no window is asked to close, nothing else runs.
     virtual void EndProcess(int exitCode) = 0;
 };

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <stdexcept>
 #include <string>
 
 namespace vexor {
@@ -19,7 +18,6 @@ public:
     // succeeds.
     virtual bool SetEnabled(bool enabled) = 0;
     virtual bool Enabled() const = 0;
-    virtual int IntervalMs() const = 0;
 };
 
 // The toolkit's list controls count and place their entries in 16 bits: no list holds more than
@@ -34,13 +32,8 @@ constexpr std::uint32_t kMbOk = 0;
 constexpr std::uint32_t kMbIconError = 16;
 constexpr int kIdYes = 6;
 constexpr int kIdNo = 7;
-
-// Something the platform could not create (a window, a control, a timer); what() names it for
-// the user, as in "the Popup Viewer window".
-class CreationFailure : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
+// The program's questions (Exit, Delete All): Yes and No, Yes the default.
+constexpr std::uint32_t kConfirmStyle = kMbYesNo | kMbIconQuestion;
 
 class Toolkit {
 public:

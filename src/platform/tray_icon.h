@@ -27,7 +27,7 @@ constexpr std::uint32_t kNifIcon = 2;
 constexpr std::uint32_t kNifTip = 4;
 
 constexpr std::uint32_t kTrayIconId = 1;
-constexpr std::uint32_t kTrayFlagsAll = kNifMessage | kNifIcon | kNifTip;  // 7
+constexpr std::uint32_t kTrayFlagsAll = kNifMessage | kNifIcon | kNifTip;
 constexpr std::uint32_t kWmMouseMove = 512;  // the icon's callback message
 constexpr std::uint32_t kTrayCallbackAtDelete = 1;
 

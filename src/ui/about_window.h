@@ -4,8 +4,8 @@
 #include <functional>
 #include <string>
 
+#include "texts.h"
 #include "ui/layout.h"
-#include "ui/texts.h"
 
 namespace vexor {
 
@@ -22,13 +22,9 @@ constexpr int kAboutClientWidth = 4770;
 constexpr int kAboutClientHeight = 3045;
 constexpr std::uint32_t kAboutAddressColor = 0xFF0000;  // pure blue as 0x00BBGGRR
 
-constexpr int kAboutImageId = 301;
-constexpr int kAboutSupportId = 302;
-constexpr int kAboutWebId = 303;
-constexpr int kAboutCopyrightId = 304;
-constexpr int kAboutDescriptionId = 305;
-constexpr int kAboutVersionId = 306;
-constexpr int kAboutTitleId = 307;
+enum AboutControlId : int {
+    kAboutImageId = 301, kAboutSupportId, kAboutWebId, kAboutCopyrightId, kAboutDescriptionId, kAboutVersionId, kAboutTitleId,
+};
 
 constexpr ControlSpec kAboutLayout[] = {
     {kAboutImageId, "Image1", ControlKind::Picture, nullptr, 240, 240, 720, 720, -1, 0, FontKind::WindowDefault},

@@ -1,10 +1,7 @@
 #include "ui/application.h"
 
-#include "commands/pause_resume.h"
-#include "commands/release_popup.h"
-#include "commands/remove_titles.h"
 #include "monitor/startup.h"
-#include "ui/texts.h"
+#include "texts.h"
 
 namespace vexor {
 
@@ -13,29 +10,30 @@ namespace {
 // The tray menu's items (kTrayMenuItems) and what choosing each runs. "-" and "Cancel" run nothing:
 // choosing them only closes the menu.
 constexpr EventBinding<Application> kTrayMenuEvents[] = {
-    {static_cast<int>(TrayItem::mshow), "mshow", ControlEvent::Click, [](Application& app) { app.mshow_Click(); }},
-    {static_cast<int>(TrayItem::mshowlast), "mshowlast", ControlEvent::Click, [](Application& app) { app.mshowlast_Click(); }},
-    {static_cast<int>(TrayItem::mpause), "mpause", ControlEvent::Click, [](Application& app) { app.mpause_Click(); }},
-    {static_cast<int>(TrayItem::mabout), "mabout", ControlEvent::Click, [](Application& app) { app.mabout_Click(); }},
-    {static_cast<int>(TrayItem::mexit), "mexit", ControlEvent::Click, [](Application& app) { app.mexit_Click(); }},
+    {static_cast<int>(TrayItem::mshow), ControlEvent::Click, &Application::mshow_Click},
+    {static_cast<int>(TrayItem::mshowlast), ControlEvent::Click, &Application::mshowlast_Click},
+    {static_cast<int>(TrayItem::mpause), ControlEvent::Click, &Application::mpause_Click},
+    {static_cast<int>(TrayItem::mabout), ControlEvent::Click, &Application::mabout_Click},
+    {static_cast<int>(TrayItem::mexit), ControlEvent::Click, &Application::mexit_Click},
 };
 
 // The Popup Viewer's controls (kViewerLayout) and the handlers their events run. A control without
 // a row for an event ignores it: "View" has no pointer-move handler, the trapped list's button
-// press does nothing.
+// press does nothing. The label-buttons with a pointer-move row are the ones that highlight; the
+// background resets them in the order of these rows.
 constexpr EventBinding<Application> kViewerEvents[] = {
-    {kCmdHideId, "cmdhide", ControlEvent::Click, [](Application& app) { app.Viewer().cmdhide_Click(); }},
-    {kCmdDeleteId, "cmddelete", ControlEvent::Click, [](Application& app) { app.cmddelete_Click(); }},
-    {kLabel5Id, "Label5", ControlEvent::Click, [](Application& app) { app.Label5_Click(); }},
-    {kCmdShowId, "cmdshow", ControlEvent::Click, [](Application& app) { app.cmdshow_Click(); }},
-    {kCmdPauseId, "cmdpause", ControlEvent::Click, [](Application& app) { app.cmdpause_Click(); }},
-    {kCmdViewId, "cmdview", ControlEvent::Click, [](Application& app) { app.cmdview_Click(); }},
-    {kLContainedId, "LContained", ControlEvent::DoubleClick, [](Application& app) { app.LContained_DblClick(); }},
-    {kOKPopupsId, "OKPopups", ControlEvent::MouseDown, [](Application& app) { app.Viewer().OKPopups_MouseDown(); }},
-    {kCmdDeleteId, "cmddelete", ControlEvent::MouseMove, [](Application& app) { app.Viewer().cmddelete_MouseMove(); }},
-    {kLabel5Id, "Label5", ControlEvent::MouseMove, [](Application& app) { app.Viewer().Label5_MouseMove(); }},
-    {kCmdShowId, "cmdshow", ControlEvent::MouseMove, [](Application& app) { app.Viewer().cmdshow_MouseMove(); }},
-    {kCmdPauseId, "cmdpause", ControlEvent::MouseMove, [](Application& app) { app.Viewer().cmdpause_MouseMove(); }},
+    {kCmdHideId, ControlEvent::Click, &Application::cmdhide_Click},
+    {kCmdDeleteId, ControlEvent::Click, &Application::cmddelete_Click},
+    {kLabel5Id, ControlEvent::Click, &Application::Label5_Click},
+    {kCmdShowId, ControlEvent::Click, &Application::cmdshow_Click},
+    {kCmdPauseId, ControlEvent::Click, &Application::cmdpause_Click},
+    {kCmdViewId, ControlEvent::Click, &Application::cmdview_Click},
+    {kLContainedId, ControlEvent::DoubleClick, &Application::LContained_DblClick},
+    {kOKPopupsId, ControlEvent::MouseDown, &Application::OKPopups_MouseDown},
+    {kCmdDeleteId, ControlEvent::MouseMove, &Application::cmddelete_MouseMove},
+    {kLabel5Id, ControlEvent::MouseMove, &Application::Label5_MouseMove},
+    {kCmdPauseId, ControlEvent::MouseMove, &Application::cmdpause_MouseMove},
+    {kCmdShowId, ControlEvent::MouseMove, &Application::cmdshow_MouseMove},
 };
 
 }  // namespace
@@ -47,19 +45,13 @@ Application::Application(PlatformServices services)
       viewer_(services.toolkit, services.windows, store_),
       splash_(services.toolkit),
       about_(services.programVersion),
-      commands_{viewer_.GetMonitor().State(), services.windows, store_, services.toolkit, {}, {}} {
-    commands_.getSettings = [this] { viewer_.GetSettings(); };
-    commands_.foregroundCheckStopped = [this] { SetPauseCaptions(kResumeCaption); };
-    viewer_.GetMonitor().State().settleTimerFailed = [this] { ReportLaterFailure(kSettleTimer); };
-    about_.creationFailed = [this] { ReportLaterFailure(kAboutWindow); };
+      commands_{viewer_.GetMonitor(), services.windows, store_} {
+    viewer_.GetMonitor().settleTimerFailed = [this] { Warn(LaterFailureMessage(kSettleTimer)); };
+    about_.creationFailed = [this] { Warn(LaterFailureMessage(kAboutWindow)); };
 }
 
 bool Application::Start() {
     phase_ = Phase::Starting;
-    // Run elevated, the program would otherwise never hear these from the taskbar or a later start.
-    for (const char* message : {kTaskbarCreatedMessage, kShowViewerMessage}) {
-        services_.shell.AllowRegisteredMessage(tray_.handles.window, message);
-    }
     if (!Form_Load()) {
         services_.shell.EndProcess(kStartupFailedExitCode);
         return false;
@@ -73,14 +65,14 @@ bool Application::Start() {
 }
 
 bool Application::Form_Load() {
-    MonitorState& state = viewer_.GetMonitor().State();
+    Monitor& monitor = viewer_.GetMonitor();
     // Both timers started with the viewer; without them nothing would ever be checked.
-    if (!state.Timer1().Enabled()) return Fail(StartupFailureMessage(kForegroundCheckTimer));
-    if (!state.Timer2().Enabled()) return Fail(StartupFailureMessage(kSizeLearningTimer));
+    if (!monitor.Timer1().Enabled()) return Fail(StartupFailureMessage(kForegroundCheckTimer));
+    if (!monitor.Timer2().Enabled()) return Fail(StartupFailureMessage(kSizeLearningTimer));
     viewer_.GetSettings();
     viewer_.SetCaption(kViewerCaption);
     if (!splash_.Show()) return Fail(StartupFailureMessage(kSplashTimer));
-    if (!state.SettleDelay()) return Fail(StartupFailureMessage(kSettleTimer));
+    if (!monitor.SettleDelay()) return Fail(StartupFailureMessage(kSettleTimer));
     if (!services_.shell.LaunchProgram(kBrowserPath, kBrowserShowStyle)) return Fail(kBrowserMissingMessage);
     AddTrayIcon(services_.shell, tray_.handles);
     return true;
@@ -92,8 +84,8 @@ bool Application::Fail(const std::string& message) {
     return false;
 }
 
-void Application::ReportLaterFailure(const std::string& what) {
-    services_.toolkit.ShowMessageBox(LaterFailureMessage(what), kApplicationTitle, kMbOk | kMbIconExclamation);
+void Application::Warn(const std::string& message) {
+    services_.toolkit.ShowMessageBox(message, kApplicationTitle, kMbOk | kMbIconExclamation);
 }
 
 bool Application::TrayHost_ShowViewerRequest() {
@@ -124,12 +116,16 @@ void Application::TrayHost_TaskbarCreated() {
     if (phase_ == Phase::Running) AddTrayIcon(services_.shell, tray_.handles);
 }
 
-void Application::MenuItem_Click(TrayItem item) { Dispatch(kTrayMenuEvents, *this, static_cast<int>(item), ControlEvent::Click); }
+void Application::MenuItem_Click(TrayItem item) {
+    if (auto handler = FindHandler(kTrayMenuEvents, static_cast<int>(item), ControlEvent::Click)) (this->*handler)();
+}
 
-void Application::Viewer_ControlEvent(int controlId, ControlEvent event) { Dispatch(kViewerEvents, *this, controlId, event); }
+void Application::Viewer_ControlEvent(int controlId, ControlEvent event) {
+    if (auto handler = FindHandler(kViewerEvents, controlId, event)) (this->*handler)();
+}
 
 void Application::mshow_Click() {
-    viewer_.Show();
+    viewer_.SetVisible(true);
     viewer_.SetCmdPauseCaption(tray_.mpauseCaption);
 }
 
@@ -140,25 +136,45 @@ void Application::mexit_Click() {
     services_.shell.EndProcess(0);
 }
 
-void Application::mshowlast_Click() { ShowLastPopup(commands_); }
+void Application::Label5_Click() {
+    // Events, timer ticks among them, go on while the question waits.
+    if (services_.toolkit.ShowMessageBox(kDeleteAllQuestion, kApplicationTitle, kConfirmStyle) != kIdYes) return;
+    Report(DeleteAllTitles(commands_));
+}
 
-void Application::cmdshow_Click() { ShowLastPopup(commands_); }
+void Application::OKPopups_MouseDown() {
+    const std::string* selected = viewer_.Lists().OKPopups.SelectedEntry();
+    viewer_.SetOKPopupsToolTip(selected ? *selected : std::string());
+}
 
-void Application::cmddelete_Click() { DeleteSelectedTitle(commands_); }
+void Application::Form_MouseMove() {
+    for (const EventBinding<Application>& row : kViewerEvents) {
+        if (row.event == ControlEvent::MouseMove && IsLabelButton(kViewerLayout, row.controlId)) {
+            viewer_.SetLabelColor(row.controlId, kColorButtonText);
+        }
+    }
+}
 
-void Application::Label5_Click() { DeleteAllTitles(commands_); }
-
-void Application::LContained_DblClick() { ReleaseSelectedPopup(commands_); }
-
-// Each toggle reads its own control's caption; both captions end equal.
-void Application::cmdpause_Click() { SetPauseCaptions(PauseToggle(viewer_.CmdPauseCaption(), commands_)); }
-
-void Application::mpause_Click() { SetPauseCaptions(PauseToggle(tray_.mpauseCaption, commands_)); }
+void Application::TogglePause(const std::string& ownCaption) {
+    Timer& foregroundCheck = viewer_.GetMonitor().Timer1();
+    const CommandOutcome outcome = PauseToggle(ownCaption, foregroundCheck);
+    SetPauseCaptions(foregroundCheck.Enabled() ? kPauseCaption : kResumeCaption);
+    Report(outcome);
+}
 
 void Application::SetPauseCaptions(const std::string& caption) {
     viewer_.SetCmdPauseCaption(caption);
     tray_.mpauseCaption = caption;
     if (tray_.changed) tray_.changed();
+}
+
+void Application::Report(const CommandOutcome& outcome) {
+    // The command has put the check back already, so no message waits while monitoring is held.
+    if (outcome.checkStopped) {
+        SetPauseCaptions(kResumeCaption);
+        Warn(LaterFailureMessage(kForegroundCheckTimer));
+    }
+    if (!outcome.saved) Warn(kSaveFailedMessage);
 }
 
 }  // namespace vexor

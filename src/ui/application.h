@@ -1,10 +1,13 @@
 // The whole program over its platform interfaces: the Popup Viewer with the monitor, the tray
-// host window and its menu, the splash and About windows, start-up and Exit.
+// host window and its menu, the splash and About windows, start-up and Exit. Every handler of the
+// viewer and the tray menu is a member here, bound to its control by the event tables.
 #pragma once
 
 #include <functional>
 
-#include "commands/command_context.h"
+#include "commands/pause_resume.h"
+#include "commands/release_popup.h"
+#include "commands/remove_titles.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
 #include "platform/toolkit.h"
@@ -51,33 +54,51 @@ public:
     void MenuItem_Click(TrayItem item);
     void Viewer_ControlEvent(int controlId, ControlEvent event);
 
+    // The tray menu's items.
     void mshow_Click();
+    void mshowlast_Click() { Report(ShowLastPopup(commands_)); }
+    void mpause_Click() { TogglePause(tray_.mpauseCaption); }
     void mabout_Click() { about_.Show(); }
     void mexit_Click();
-    void mshowlast_Click();
-    void mpause_Click();
 
-    // The Popup Viewer's commands.
-    void cmdshow_Click();
-    void cmddelete_Click();
+    // The Popup Viewer's controls.
+    void cmdhide_Click() { viewer_.SetVisible(false); }
+    void cmdshow_Click() { Report(ShowLastPopup(commands_)); }
+    void cmddelete_Click() { Report(DeleteSelectedTitle(commands_)); }
     void Label5_Click();
-    void cmdpause_Click();
-    void LContained_DblClick();
+    void cmdpause_Click() { TogglePause(viewer_.CmdPauseCaption()); }
+    void LContained_DblClick() { Report(ReleaseSelectedPopup(commands_)); }
     void cmdview_Click() { LContained_DblClick(); }
+    // Any mouse button pressed on the allowed-title list: its tooltip becomes the selected
+    // entry's full text, or empty with nothing selected.
+    void OKPopups_MouseDown();
+    // Hover highlight: a pointer move over one of the bottom label-buttons highlights it; only a
+    // pointer move over the bare window background returns them to the button-text colour.
+    void cmddelete_MouseMove() { viewer_.SetLabelColor(kCmdDeleteId, kColorHighlight); }
+    void Label5_MouseMove() { viewer_.SetLabelColor(kLabel5Id, kColorHighlight); }
+    void cmdshow_MouseMove() { viewer_.SetLabelColor(kCmdShowId, kColorHighlight); }
+    void cmdpause_MouseMove() { viewer_.SetLabelColor(kCmdPauseId, kColorHighlight); }
+    void Form_MouseMove();
+    // A close request from the keyboard or another program only hides the viewer, so its lists,
+    // timers and pause state live on for the whole process.
+    void Form_QueryUnload() { viewer_.SetVisible(false); }
 
     PopupViewer& Viewer() { return viewer_; }
     TrayHost& Tray() { return tray_; }
     SplashWindow& Splash() { return splash_; }
     AboutWindow& About() { return about_; }
-    AllowedTitleStore& Store() { return store_; }
 
 private:
     enum class Phase { NotStarted, Starting, Running, Failed };
 
+    // Each toggle reads its own control's caption; both captions end equal.
+    void TogglePause(const std::string& ownCaption);
     void SetPauseCaptions(const std::string& caption);
+    // Tells the user what a command could not do: the check stopped shows as paused.
+    void Report(const CommandOutcome& outcome);
+    void Warn(const std::string& message);
     // Start-up failed: the user is told, and later starts are no longer answered.
     bool Fail(const std::string& message);
-    void ReportLaterFailure(const std::string& what);
 
     PlatformServices services_;
     RegistryModule registry_;

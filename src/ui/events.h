@@ -1,5 +1,5 @@
-// Events as data: beside a window's layout, a table binds each (control, event) to the handler it
-// runs, and one dispatcher walks it. From a control's row to its handler is one hop.
+// Events as data: beside a window's layout, a table binds each (control, event) to the member
+// function it runs. From a control's row to its handler is one hop.
 #pragma once
 
 #include <cstddef>
@@ -9,23 +9,22 @@ namespace vexor {
 enum class ControlEvent { Click, DoubleClick, MouseMove, MouseDown };
 
 template <typename Handlers>
+using Handler = void (Handlers::*)();
+
+template <typename Handlers>
 struct EventBinding {
     int controlId;
-    const char* control;  // the control's name, as the window's layout table names it
     ControlEvent event;
-    void (*handler)(Handlers&);
+    Handler<Handlers> handler;
 };
 
-// Runs the handler bound to the control's event; false when the control has none for it.
+// The handler bound to the control's event; nullptr when the control has none for it.
 template <typename Handlers, std::size_t N>
-bool Dispatch(const EventBinding<Handlers> (&table)[N], Handlers& handlers, int controlId, ControlEvent event) {
+constexpr Handler<Handlers> FindHandler(const EventBinding<Handlers> (&table)[N], int controlId, ControlEvent event) {
     for (const EventBinding<Handlers>& row : table) {
-        if (row.controlId == controlId && row.event == event) {
-            row.handler(handlers);
-            return true;
-        }
+        if (row.controlId == controlId && row.event == event) return row.handler;
     }
-    return false;
+    return nullptr;
 }
 
 }  // namespace vexor

@@ -3,6 +3,7 @@
 // client area, or of the frame that holds them.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 namespace vexor {
@@ -26,6 +27,15 @@ struct ControlSpec {
     FontKind font;
     bool sizedToText = false;  // the width follows the text (label-buttons always do)
 };
+
+// Whether the layout's control of that identifier is a label-button.
+template <std::size_t N>
+constexpr bool IsLabelButton(const ControlSpec (&layout)[N], int controlId) {
+    for (const ControlSpec& row : layout) {
+        if (row.id == controlId) return row.kind == ControlKind::LabelButton;
+    }
+    return false;
+}
 
 constexpr int kTwipsPerInch = 1440;
 

@@ -1,38 +1,28 @@
 // The Popup Viewer window (Form1): the container of the monitor's lists and timers, and the
-// small window in which the user sees the allowed titles and gives the list commands.
+// small window in which the user sees the allowed titles and gives the list commands. Its
+// handlers are the program's (Application), bound to the controls by kViewerEvents.
 #pragma once
 
-#include <array>
 #include <functional>
+#include <map>
 #include <string>
 
-#include "monitor/monitor.h"
+#include "commands/command_context.h"
+#include "monitor/monitor_state.h"
 #include "store/allowed_titles.h"
+#include "texts.h"
 #include "ui/layout.h"
-#include "ui/texts.h"
 
 namespace vexor {
 
-constexpr char kViewerClassName[] = "VexorPopupViewer";
 constexpr int kViewerClientWidth = 3690;
 constexpr int kViewerClientHeight = 1470;
 
 // Control identifiers, for the view and for tests that find the controls from outside.
-constexpr int kOKPopupsId = 101;
-constexpr int kOKWinSizesId = 102;
-constexpr int kOKWindowsId = 103;
-constexpr int kCmdHideId = 104;
-constexpr int kTrappedFrameId = 105;
-constexpr int kLContainedId = 106;
-constexpr int kLabel2Id = 107;
-constexpr int kCmdViewId = 108;
-constexpr int kCmdPauseId = 109;
-constexpr int kCmdShowId = 110;
-constexpr int kCmdDeleteId = 111;
-constexpr int kLabel1Id = 112;
-constexpr int kLabel5Id = 113;
-constexpr int kLabel4Id = 114;
-constexpr int kLabel3Id = 115;
+enum ViewerControlId : int {
+    kOKPopupsId = 101, kOKWinSizesId, kOKWindowsId, kCmdHideId, kTrappedFrameId, kLContainedId, kLabel2Id, kCmdViewId,
+    kCmdPauseId, kCmdShowId, kCmdDeleteId, kLabel1Id, kLabel5Id, kLabel4Id, kLabel3Id,
+};
 
 // Every control in creation order. The rows below the client area exist and hold the monitor's
 // lists, but no user action reaches them.
@@ -60,47 +50,33 @@ public:
         : monitor_(toolkit, windows), store_(store) {}
 
     Monitor& GetMonitor() { return monitor_; }
-    MonitorLists& Lists() { return monitor_.Lists(); }
+    MonitorLists& Lists() { return monitor_.lists; }
 
     // Reloads the allowed-title list from the registry.
-    void GetSettings();
+    void GetSettings() { LoadAllowedTitles(Lists().OKPopups, store_); }
 
     const std::string& Caption() const { return caption_; }
-    void SetCaption(const std::string& caption);
+    void SetCaption(const std::string& caption) { Set(caption_, caption); }
     bool Visible() const { return visible_; }
-    void Show();
-    // "Hide", and a close request from the keyboard or another program: the window only hides,
-    // so its lists, timers and pause state live on for the whole process.
-    void cmdhide_Click() { SetVisible(false); }
-    void Form_QueryUnload() { SetVisible(false); }
-
+    void SetVisible(bool visible) { Set(visible_, visible); }
     const std::string& CmdPauseCaption() const { return cmdpauseCaption_; }
-    void SetCmdPauseCaption(const std::string& caption);
-
-    // Hover highlight: a pointer move over one of the four bottom label-buttons highlights it;
-    // only a pointer move over the bare window background returns all four to the button-text
-    // colour. "View" never highlights.
-    void cmddelete_MouseMove() { SetLabelColor(kCmdDeleteId, kColorHighlight); }
-    void Label5_MouseMove() { SetLabelColor(kLabel5Id, kColorHighlight); }
-    void cmdshow_MouseMove() { SetLabelColor(kCmdShowId, kColorHighlight); }
-    void cmdpause_MouseMove() { SetLabelColor(kCmdPauseId, kColorHighlight); }
-    void Form_MouseMove();
-    // The system colour index a label-button is drawn in.
-    int LabelColor(int controlId) const;
-
-    // Any mouse button pressed on the allowed-title list: its tooltip becomes the selected
-    // entry's full text, or empty with nothing selected.
-    void OKPopups_MouseDown();
+    void SetCmdPauseCaption(const std::string& caption) { Set(cmdpauseCaption_, caption); }
+    // The allowed-title list's tooltip.
     const std::string& OKPopupsToolTip() const { return okPopupsToolTip_; }
+    void SetOKPopupsToolTip(const std::string& text) { Set(okPopupsToolTip_, text); }
+
+    // The system colour index a label-button is drawn in: the button-text colour until a pointer
+    // move highlights it.
+    int LabelColor(int controlId) const;
+    void SetLabelColor(int controlId, int colorIndex);
 
     std::function<void()> changed;
     std::function<void(int controlId)> labelColorChanged;
 
 private:
-    void SetLabelColor(int controlId, int colorIndex);
-
-    void SetVisible(bool visible);
-    void Changed() {
+    template <typename T>
+    void Set(T& field, const T& value) {
+        field = value;
         if (changed) changed();
     }
 
@@ -109,10 +85,8 @@ private:
     std::string caption_;
     bool visible_ = false;
     std::string cmdpauseCaption_ = kPauseCaption;
-    // Delete, Delete All, Pause, Show Last Popup: the order in which the background resets them.
-    static constexpr std::array<int, 4> kHoverLabels = {kCmdDeleteId, kLabel5Id, kCmdPauseId, kCmdShowId};
-    std::array<int, 4> labelColors_ = {kColorButtonText, kColorButtonText, kColorButtonText, kColorButtonText};
     std::string okPopupsToolTip_;
+    std::map<int, int> labelColors_;  // by control, once set
 };
 
 }  // namespace vexor

@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "platform/toolkit.h"
+#include "texts.h"
 #include "ui/layout.h"
-#include "ui/texts.h"
 
 namespace vexor {
 
@@ -15,8 +15,7 @@ constexpr int kSplashTimerMs = 1000;
 constexpr int kSplashClientWidth = 258 * 15;
 constexpr int kSplashClientHeight = 46 * 15;
 
-constexpr int kSplashImageId = 201;
-constexpr int kSplashLabelId = 202;
+enum SplashControlId : int { kSplashImageId = 201, kSplashLabelId };
 constexpr ControlSpec kSplashLayout[] = {
     {kSplashImageId, "Image1", ControlKind::Picture, nullptr, 8 * 15, 8 * 15, 32 * 15, 32 * 15, -1, 0, FontKind::WindowDefault},
     {kSplashLabelId, "Label1", ControlKind::Label, kSplashText, 56 * 15, 16 * 15, 193 * 15, 17 * 15, -1, 0, FontKind::WindowDefault},

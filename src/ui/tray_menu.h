@@ -6,42 +6,27 @@
 #include <string>
 
 #include "monitor/startup.h"
-#include "ui/texts.h"
+#include "texts.h"
 
 namespace vexor {
 
-constexpr char kTrayHostClassName[] = "VexorTrayHost";
-// Registered messages the host window answers: the taskbar's restart, and a later start of the
-// program asking to see the Popup Viewer (answered kShowViewerAccepted).
-constexpr char kTaskbarCreatedMessage[] = "TaskbarCreated";
-constexpr char kShowViewerMessage[] = "Vexor2003.ShowPopupViewer";
-constexpr std::intptr_t kShowViewerAccepted = 1;
-
-enum class TrayItem : std::uint16_t {
-    mshow = 1001,
-    mshowlast = 1002,
-    mpause = 1003,
-    mb = 1004,
-    mabout = 1005,
-    mexit = 1006,
-    mcancel = 1007,
-};
+// The items of mfile, in menu order; their identifiers are the menu's command numbers.
+enum class TrayItem : std::uint16_t { mshow = 1001, mshowlast, mpause, mb, mabout, mexit, mcancel };
 
 struct MenuItemSpec {
     TrayItem id;
-    const char* name;
     const char* caption;  // "-" is a separator line
     bool isDefault;       // drawn bold
 };
 
 constexpr MenuItemSpec kTrayMenuItems[] = {
-    {TrayItem::mshow, "mshow", kPopupViewerItem, true},
-    {TrayItem::mshowlast, "mshowlast", kShowLastPopupText, false},
-    {TrayItem::mpause, "mpause", kPauseCaption, false},
-    {TrayItem::mb, "mb", kSeparator, false},
-    {TrayItem::mabout, "mabout", kAboutText, false},
-    {TrayItem::mexit, "mexit", kExitItem, false},
-    {TrayItem::mcancel, "mcancel", kCancelItem, false},
+    {TrayItem::mshow, kPopupViewerItem, true},
+    {TrayItem::mshowlast, kShowLastPopupText, false},
+    {TrayItem::mpause, kPauseCaption, false},
+    {TrayItem::mb, kSeparator, false},
+    {TrayItem::mabout, kAboutText, false},
+    {TrayItem::mexit, kExitItem, false},
+    {TrayItem::mcancel, kCancelItem, false},
 };
 
 constexpr std::uint32_t kWmLButtonDblClk = 515;

@@ -56,9 +56,9 @@ HWND Program::Await(const char* className, const char* title) const {
 }
 
 std::string Vexor::AwaitStartup() {
-    if ((host = Await(kTrayHostClassName)) == nullptr) return "no tray host window";
+    if ((host = Await(win32::kTrayHostClassName)) == nullptr) return "no tray host window";
     if (IsWindowVisible(host)) return "the tray host window is visible";
-    if ((viewer = Await(kViewerClassName)) == nullptr) return "no Popup Viewer";
+    if ((viewer = Await(win32::kViewerClassName)) == nullptr) return "no Popup Viewer";
     HWND browser = nullptr;
     if (!WaitUntil([&] { return (browser = FindWindowA("VexorDemoBrowser", nullptr)) != nullptr; }, 15000)) {
         return "the browser was not launched";

@@ -8,6 +8,7 @@
 #include "demo/remote.h"
 #include "platform/win32/scoped_handles.h"
 #include "ui/tray_menu.h"
+#include "ui/win32/window_names.h"
 
 namespace vexor::e2e {
 

@@ -97,7 +97,7 @@ TEST_F(VexorE2E, ViewerIsAHiddenToolWindowSizedForTheScreenResolution) {
 
 // Exactly one tray host window, with its icon, in the whole session.
 void ExpectOneBlocker(const Vexor& vexor) {
-    EXPECT_EQ(FindWindows(kTrayHostClassName).size(), 1u);
+    EXPECT_EQ(FindWindows(win32::kTrayHostClassName).size(), 1u);
     EXPECT_TRUE(TrayIconExists(vexor.host));
 }
 
@@ -119,14 +119,14 @@ TEST_F(VexorE2E, LaterStartsDuringAndAfterStartupShowTheViewerAndEndWithoutASeco
 TEST_F(VexorE2E, RunningInstanceThatDoesNotAnswerIsToldAndTheStartEndsNonZero) {
     // This process plays a running instance that refuses: it holds the mutex and a host window
     // that answers nothing.
-    win32::ScopedHandle mutex(CreateMutexA(nullptr, FALSE, kInstanceMutexName));
+    win32::ScopedHandle mutex(CreateMutexA(nullptr, FALSE, win32::kInstanceMutexName));
     ASSERT_TRUE(mutex);
     WNDCLASSA hostClass{};
     hostClass.lpfnWndProc = DefWindowProcA;
     hostClass.hInstance = GetModuleHandleA(nullptr);
-    hostClass.lpszClassName = kTrayHostClassName;
+    hostClass.lpszClassName = win32::kTrayHostClassName;
     RegisterClassA(&hostClass);
-    win32::ScopedWindow host(CreateWindowExA(0, kTrayHostClassName, "", WS_OVERLAPPED, 0, 0, 0, 0, nullptr, nullptr,
+    win32::ScopedWindow host(CreateWindowExA(0, win32::kTrayHostClassName, "", WS_OVERLAPPED, 0, 0, 0, 0, nullptr, nullptr,
                                              GetModuleHandleA(nullptr), nullptr));
     ASSERT_TRUE(host);
 
@@ -134,7 +134,7 @@ TEST_F(VexorE2E, RunningInstanceThatDoesNotAnswerIsToldAndTheStartEndsNonZero) {
     HWND box = later.Await("#32770", kApplicationTitle);
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(ControlText(box, 0xFFFF), kInstanceNotAnsweringMessage);  // the box's text control
-    EXPECT_TRUE(FindWindows(kViewerClassName).empty());
+    EXPECT_TRUE(FindWindows(win32::kViewerClassName).empty());
     AnswerMessageBox(box, IDOK);
     EXPECT_EQ(later.WaitForExit(), kStartupFailedExitCode);
 }

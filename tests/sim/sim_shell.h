@@ -3,7 +3,6 @@
 
 #include <functional>
 #include <optional>
-#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -23,10 +22,6 @@ public:
         notifications.emplace_back(message, record);
         return taskbarRunning;
     }
-    bool AllowRegisteredMessage(WindowHandle window, const std::string& name) override {
-        allowedMessages.emplace(window, name);
-        return true;
-    }
     void EndProcess(int code) override { exitCode = code; }
 
     bool browserInstalled = true;
@@ -35,7 +30,6 @@ public:
 
     std::vector<std::pair<std::string, int>> launches;  // (path, show style)
     std::vector<std::pair<std::uint32_t, TrayIconRecord>> notifications;
-    std::set<std::pair<WindowHandle, std::string>> allowedMessages;
     std::optional<int> exitCode;  // set once the process has ended
 };
 

@@ -95,7 +95,6 @@ private:
             return true;
         }
         bool Enabled() const override { return enabled; }
-        int IntervalMs() const override { return interval; }
     };
 
     SimTimer* Next() const {

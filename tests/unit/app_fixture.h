@@ -37,7 +37,7 @@ struct SimApp {
         const auto& boxes = toolkit_.MessageBoxes();
         return static_cast<int>(std::count_if(boxes.begin(), boxes.end(), [&](auto& box) { return box.text.find(part) != std::string::npos; }));
     }
-    Timer& Timer1() { return app_.Viewer().GetMonitor().State().Timer1(); }
+    Timer& Timer1() { return app_.Viewer().GetMonitor().Timer1(); }
     void Fire(int control, ControlEvent event = ControlEvent::Click) { app_.Viewer_ControlEvent(control, event); }
 
     sim::SimPlatform platform_;

@@ -4,7 +4,7 @@
 #include <climits>
 #include <stdexcept>
 
-#include "monitor/monitor.h"
+#include "monitor/monitor_state.h"
 #include "sim/sim_platform.h"
 
 namespace vexor {
@@ -52,7 +52,7 @@ protected:
     WindowHandle Tick(const std::string& title, WindowRect rect, bool maximized = false, WindowHandle handle = 0) {
         WindowHandle window = windows.Create(title, rect, true, handle);
         if (maximized) windows.Maximize(window);
-        monitor_.Check().Tick();
+        monitor_.Timer1_Timer();
         return window;
     }
     // The changes made to windows so far, as "operation number", and forgotten.
@@ -64,16 +64,16 @@ protected:
     }
 
     Monitor monitor_{toolkit, windows};
-    MonitorLists& lists_ = monitor_.Lists();
+    MonitorLists& lists_ = monitor_.lists;
 };
 
 TEST_F(MonitorTest, SettleDelayRunsEventsUntilItsTimersFirstTickAndTicksInsideItTakeTheSnapshot) {
-    EXPECT_FALSE(monitor_.State().Delaying().Enabled());
+    EXPECT_FALSE(monitor_.Delaying().Enabled());
     WindowHandle browser = windows.Create("Blank - Internet Explorer", kBrowserRect);
     std::vector<std::int64_t> ran;
     for (std::int64_t at : {700, 1999, 2001}) toolkit.At(at, [&ran, at] { ran.push_back(at); });
-    EXPECT_TRUE(monitor_.State().SettleDelay());  // as start-up waits; Timer1 snapshots at 1000
-    EXPECT_EQ(toolkit.Now(), kSettlePeriodMs);   // both waits end with the same settle tick
+    EXPECT_TRUE(monitor_.SettleDelay());  // as start-up waits; Timer1 snapshots at 1000
+    EXPECT_EQ(toolkit.Now(), 2000);   // both waits end with the same settle tick
     EXPECT_EQ(ran, (std::vector<std::int64_t>{700, 1999}));
     EXPECT_TRUE(lists_.OKWindows.Contains(browser));
 }
@@ -81,8 +81,8 @@ TEST_F(MonitorTest, SettleDelayRunsEventsUntilItsTimersFirstTickAndTicksInsideIt
 TEST_F(MonitorTest, WithoutItsSettleTimerTheDelayFailsAtOnceAndTheSnapshotStillEndsAndSaysSo) {
     toolkit.refuseStart = [](const Timer&) { return true; };
     int told = 0;
-    monitor_.State().settleTimerFailed = [&told] { ++told; };
-    EXPECT_FALSE(monitor_.State().SettleDelay());
+    monitor_.settleTimerFailed = [&told] { ++told; };
+    EXPECT_FALSE(monitor_.SettleDelay());
     Tick("Blank - Internet Explorer", kBrowserRect);
     EXPECT_EQ(toolkit.Now(), 0);
     EXPECT_EQ(told, 1);
@@ -92,7 +92,7 @@ TEST_F(MonitorTest, WithoutItsSettleTimerTheDelayFailsAtOnceAndTheSnapshotStillE
 
 TEST_F(MonitorTest, OnlyAVisibleWindowWithTheCaseSensitiveMarkerInTheTitleReadIsTrapped) {
     lists_.OKWinSizes.Append(1400);
-    monitor_.Check().Tick();  // no foreground window at all
+    monitor_.Timer1_Timer();  // no foreground window at all
     const std::string cut = std::string(237, 'b') + "Internet Explorer";  // the 254 characters read
     struct Case { std::string title; bool visible; bool trapped; };
     for (const Case& c : {Case{"Internet Explorer", true, true}, Case{"Internet Explorer", true, true},
@@ -101,7 +101,7 @@ TEST_F(MonitorTest, OnlyAVisibleWindowWithTheCaseSensitiveMarkerInTheTitleReadIs
                           Case{"ad - internet explorer", true, false}, Case{"Ad - Internet Explorer", false, false}}) {
         WindowHandle window = windows.Create(c.title, kPopupRect, c.visible);
         windows.Activate(window);
-        monitor_.Check().Tick();
+        monitor_.Timer1_Timer();
         EXPECT_EQ(LastPopup() == window, c.trapped) << c.title;
         EXPECT_EQ(Visible(window), c.visible && !c.trapped) << c.title;
     }
@@ -117,7 +117,7 @@ TEST_F(MonitorTest, MaximizedBrowserIsRestoredOnlyWhileTheSnapshotIsPending) {
     EXPECT_EQ(windows.Window(other).showCmd, std::uint32_t{kSwShowMaximized});
     EXPECT_EQ(windows.Window(browser).showCmd, std::uint32_t{kSwShowNormal});
     EXPECT_EQ(lists_.OKWinSizes.Count(), 0);  // not measured by the tick that restored it
-    monitor_.Check().Tick();
+    monitor_.Timer1_Timer();
     EXPECT_EQ(lists_.OKWinSizes.At(0), "1400");
     Steps();
     Tick("Ad - Internet Explorer", kPopupRect, true);
@@ -128,7 +128,7 @@ TEST_F(MonitorTest, AllowedTitleIsRetitledWithTheMarkerBeforeAnyMeasuring) {
     lists_.OKPopups.Append("News - Internet Explorer");
     lists_.OKPopups.Append("Mail - Internet Explorer");
     for (const char* title : {"News - Internet Explorer", "Mail - Internet Explorer"}) {
-        EXPECT_EQ(windows.Window(Tick(title, kBrowserRect)).title, kAllowedMarkerTitle);
+        EXPECT_EQ(windows.Window(Tick(title, kBrowserRect)).title, "Vexor Allowed Popup");
         // Only the restore of a pending snapshot comes first.
         EXPECT_EQ(Steps(), (std::vector<std::string>{"ShowWindow 9", "SetWindowTextA 0"}));
     }
@@ -141,14 +141,14 @@ TEST_F(MonitorTest, AllowedTitleIsRetitledWithTheMarkerBeforeAnyMeasuring) {
 TEST_F(MonitorTest, SnapshotRetitlesDisablesWaitsThenRecordsEnablesAndClosesAndIgnoresTicksMeanwhile) {
     WindowHandle browser = windows.Create("Blank - Internet Explorer", kBrowserRect);
     toolkit.At(1000, [&] {
-        EXPECT_EQ(windows.Window(browser).title, kSnapshotTitle);
+        EXPECT_EQ(windows.Window(browser).title, "Internet Explorer - Vexor 2003 Snapshot, please wait...");
         EXPECT_FALSE(windows.Window(browser).enabled);
         EXPECT_EQ(lists_.OKWindows.Count() + lists_.OKWinSizes.Count(), 0);
         windows.Window(browser).normal = {0, 0, 100, 100};  // the size counts as measured before
         windows.Create("Mail - Internet Explorer", kPopupRect);  // the tick at 2000 must leave it alone
     });
-    monitor_.Check().Tick();
-    EXPECT_EQ(toolkit.Now(), kSettlePeriodMs);
+    monitor_.Timer1_Timer();
+    EXPECT_EQ(toolkit.Now(), 2000);
     EXPECT_EQ(lists_.OKWindows.Count(), 1);
     EXPECT_TRUE(lists_.OKWindows.Contains(browser));
     EXPECT_EQ(lists_.OKWinSizes.At(0), "1400");
@@ -181,14 +181,14 @@ TEST_F(MonitorTest, WindowClosingInTheMiddleOfATickIsTrappedByItsTitleAlone) {
 
 TEST_F(MonitorTest, WhilePausedKnownWindowsStillTeachEachNewNonZeroSumOnce) {
     lists_.OKWinSizes.Append(700);
-    monitor_.State().Timer1().SetEnabled(false);
+    monitor_.Timer1().SetEnabled(false);
     const WindowRect known[] = {{10, 10, 510, 310}, {50, 50, 50, 50}, kBrowserRect, kPopupRect, {0, 0, 600, 200},
                                 {0, 0, 700, 200}};
     for (const WindowRect& rect : known) lists_.OKWindows.Append(windows.Create("Home - Internet Explorer", rect));
     windows.Destroy(static_cast<WindowHandle>(lists_.OKWindows.ValueAt(2)));  // closed: measures 0
     // Not known: teaches nothing; in front while paused: not trapped either.
     const WindowHandle stranger = windows.Create("Stranger - Internet Explorer", {0, 0, 1000, 1000});
-    toolkit.RunFor(2 * kSizeLearningPeriodMs);
+    toolkit.RunFor(4000);
     EXPECT_TRUE(Visible(stranger));
     ASSERT_EQ(lists_.OKWinSizes.Count(), 3);
     EXPECT_EQ(lists_.OKWinSizes.At(1), "800");

@@ -36,8 +36,8 @@ private:
 struct WindowCloser {
     void operator()(HWND window) const { DestroyWindow(window); }
 };
-struct GdiCloser {
-    void operator()(HGDIOBJ object) const { DeleteObject(object); }
+struct FontCloser {
+    void operator()(HFONT font) const { DeleteObject(font); }
 };
 struct IconCloser {
     void operator()(HICON icon) const { DestroyIcon(icon); }
@@ -48,16 +48,12 @@ struct MenuCloser {
 struct KernelCloser {
     void operator()(HANDLE handle) const { CloseHandle(handle); }
 };
-struct KeyCloser {
-    void operator()(HKEY key) const { RegCloseKey(key); }
-};
 
 using ScopedWindow = Scoped<HWND, WindowCloser>;
-using ScopedFont = Scoped<HGDIOBJ, GdiCloser>;
+using ScopedFont = Scoped<HFONT, FontCloser>;
 using ScopedIcon = Scoped<HICON, IconCloser>;
 using ScopedMenu = Scoped<HMENU, MenuCloser>;
 using ScopedHandle = Scoped<HANDLE, KernelCloser>;
-using ScopedKey = Scoped<HKEY, KeyCloser>;
 
 // A window's device context, released when it goes.
 class ScopedGetDC {

@@ -8,7 +8,6 @@ RegistryKey FromHkey(HKEY key) { return reinterpret_cast<RegistryKey>(key); }
 
 HKEY ToHkey(RegistryKey key) {
     if (key == kHkeyLocalMachine) return HKEY_LOCAL_MACHINE;
-    if (key == kHkeyCurrentUser) return HKEY_CURRENT_USER;
     return reinterpret_cast<HKEY>(key);
 }
 

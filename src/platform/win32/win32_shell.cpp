@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "platform/win32/scoped_handles.h"
-#include "platform/win32/win32_window_system.h"
 
 namespace vexor::win32 {
 
@@ -51,26 +50,6 @@ bool Win32Shell::NotifyIcon(std::uint32_t message, const TrayIconRecord& record)
     std::memcpy(&data, record.data(), kTrayIconRecordSize);
     return Shell_NotifyIconA(message, &data) != FALSE;
 #endif
-}
-
-bool Win32Shell::AllowRegisteredMessage(WindowHandle window, const std::string& name) {
-    const UINT message = RegisterWindowMessageA(name.c_str());
-    if (message == 0) return false;
-    // Looked up at run time: Windows XP has no message filter (and needs none); Vista has only the
-    // process-wide form.
-    using WindowFilter = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
-    using ProcessFilter = BOOL(WINAPI*)(UINT, DWORD);
-    constexpr DWORD kMsgfltAllow = 1;  // MSGFLT_ALLOW, and MSGFLT_ADD of the process-wide form
-    HMODULE user32 = GetModuleHandleA("user32.dll");
-    if (FARPROC found = GetProcAddress(user32, "ChangeWindowMessageFilterEx")) {
-        auto filter = reinterpret_cast<WindowFilter>(reinterpret_cast<void*>(found));
-        return filter(ToHwnd(window), message, kMsgfltAllow, nullptr) != FALSE;
-    }
-    if (FARPROC found = GetProcAddress(user32, "ChangeWindowMessageFilter")) {
-        auto filter = reinterpret_cast<ProcessFilter>(reinterpret_cast<void*>(found));
-        return filter(message, kMsgfltAllow) != FALSE;
-    }
-    return true;
 }
 
 void Win32Shell::EndProcess(int exitCode) { ExitProcess(static_cast<UINT>(exitCode)); }

@@ -9,7 +9,6 @@ class Win32Shell : public Shell {
 public:
     bool LaunchProgram(const std::string& path, int showStyle) override;
     bool NotifyIcon(std::uint32_t message, const TrayIconRecord& record) override;
-    bool AllowRegisteredMessage(WindowHandle window, const std::string& name) override;
     void EndProcess(int exitCode) override;
 };
 

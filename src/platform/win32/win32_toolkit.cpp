@@ -26,7 +26,6 @@ public:
         return true;
     }
     bool Enabled() const override { return enabled_; }
-    int IntervalMs() const override { return intervalMs_; }
 
     void Fire() {
         // A tick already queued when the timer was stopped does not run.

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "resource.h"
-#include "ui/texts.h"
+#include "texts.h"
 
 namespace vexor::win32 {
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/toolkit.h"
 #include "ui/win32/window_base.h"
 
 namespace vexor::win32 {
@@ -31,10 +30,9 @@ ClassAndStyle ClassFor(ControlKind kind) {
         case ControlKind::List:
             return {"LISTBOX", WS_TABSTOP | WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT};
         case ControlKind::Label:
-            // SS_NOTIFY: the label takes its own pointer moves instead of passing them through.
-            return {"STATIC", SS_LEFT | SS_NOTIFY};
         case ControlKind::LabelButton:
-            // Clicks arrive as STN_CLICKED; no tab stop, so no keyboard focus.
+            // SS_NOTIFY: a label takes its own pointer moves instead of passing them through, and
+            // clicks arrive as STN_CLICKED; no tab stop, so no keyboard focus.
             return {"STATIC", SS_LEFT | SS_NOTIFY};
         case ControlKind::CommandButton:
             return {"BUTTON", WS_TABSTOP | BS_PUSHBUTTON};
@@ -78,13 +76,13 @@ Fonts::Fonts(const Scale& scale)
 HFONT Fonts::For(FontKind kind) const {
     switch (kind) {
         case FontKind::MicrosoftSansSerif:
-            return static_cast<HFONT>(microsoftSansSerif_.Get());
+            return microsoftSansSerif_.Get();
         case FontKind::LabelButton:
-            return static_cast<HFONT>(labelButton_.Get());
+            return labelButton_.Get();
         case FontKind::WindowDefault:
             break;
     }
-    return static_cast<HFONT>(windowDefault_.Get());
+    return windowDefault_.Get();
 }
 
 std::map<int, HWND> CreateControls(HWND parent, const ControlSpec* begin, const ControlSpec* end, const Scale& scale,

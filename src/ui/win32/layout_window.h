@@ -7,7 +7,6 @@
 
 #include <map>
 
-#include "platform/toolkit.h"
 #include "ui/layout.h"
 #include "ui/win32/controls.h"
 #include "ui/win32/window_base.h"
@@ -51,13 +50,7 @@ template <typename Model>
 class ModelWindow : public LayoutWindow {
 public:
     ModelWindow(Model& model, HWND owner) : model_(model), owner_(owner) {
-        model_.changed = [this] {
-            if (model_.IsOpen()) {
-                Open();
-            } else {
-                Destroy();
-            }
-        };
+        model_.changed = [this] { model_.IsOpen() ? Open() : Destroy(); };
     }
 
 protected:

@@ -2,6 +2,9 @@
 
 #include <commctrl.h>
 
+#include "texts.h"
+#include "ui/win32/window_names.h"
+
 namespace vexor::win32 {
 
 // Keeps a list box equal to a list of the model, change by change.
@@ -18,15 +21,6 @@ private:
     HWND listBox_;
 };
 
-namespace {
-bool IsLabelButton(int controlId) {
-    for (const ControlSpec& row : kViewerLayout) {
-        if (row.id == controlId) return row.kind == ControlKind::LabelButton;
-    }
-    return false;
-}
-}  // namespace
-
 PopupViewerView::PopupViewerView(Application& app) : app_(app) {
     PopupViewer& model = app_.Viewer();
     // Fixed tool window: a thin title bar and no control box; tool windows stay out of the
@@ -35,15 +29,18 @@ PopupViewerView::PopupViewerView(Application& app) : app_(app) {
            WS_EX_TOOLWINDOW, nullptr, 0, 0},
           kViewerClientWidth, kViewerClientHeight, kViewerLayout);
 
+    // Each list box starts with what its list holds (the titles loaded before the window was
+    // made), then follows it change by change.
+    auto mirror = [this](int id, auto& list) {
+        ListMirror& box = *(mirrors_[id] = std::make_unique<ListMirror>(Control(id)));
+        for (int i = 0; i < list.Count(); ++i) box.OnAppended(list.At(i));
+        list.SetObserver(&box);
+    };
     MonitorLists& lists = model.Lists();
-    for (int id : {kOKPopupsId, kLContainedId, kOKWindowsId, kOKWinSizesId}) {
-        mirrors_[id] = std::make_unique<ListMirror>(Control(id));
-    }
-    lists.OKPopups.SetObserver(mirrors_.at(kOKPopupsId).get());
-    lists.LContained.SetObserver(mirrors_.at(kLContainedId).get());
-    lists.OKWindows.SetObserver(mirrors_.at(kOKWindowsId).get());
-    lists.OKWinSizes.SetObserver(mirrors_.at(kOKWinSizesId).get());
-    for (int i = 0; i < lists.OKPopups.Count(); ++i) mirrors_.at(kOKPopupsId)->OnAppended(lists.OKPopups.At(i));
+    mirror(kOKPopupsId, lists.OKPopups);
+    mirror(kLContainedId, lists.LContained);
+    mirror(kOKWindowsId, lists.OKWindows);
+    mirror(kOKWinSizesId, lists.OKWinSizes);
     selectableLists_ = {{kOKPopupsId, &lists.OKPopups}, {kLContainedId, &lists.LContained}};
 
     // Every label and list takes its own pointer moves, so only the bare background is the
@@ -151,7 +148,7 @@ void PopupViewerView::OnCommand(int controlId, int notification) {
 
 LRESULT PopupViewerView::OnControlColor(HDC dc, HWND control) {
     const int id = GetDlgCtrlID(control);
-    const int colorIndex = IsLabelButton(id) ? app_.Viewer().LabelColor(id) : COLOR_WINDOWTEXT;
+    const int colorIndex = IsLabelButton(kViewerLayout, id) ? app_.Viewer().LabelColor(id) : COLOR_WINDOWTEXT;
     SetTextColor(dc, GetSysColor(colorIndex));
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
@@ -164,14 +161,14 @@ bool PopupViewerView::TranslateDialogMessage(MSG* message) {
 LRESULT PopupViewerView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CLOSE:
-            app_.Viewer().Form_QueryUnload();
+            app_.Form_QueryUnload();
             return 0;
         case WM_COMMAND:
             OnCommand(LOWORD(wParam), HIWORD(wParam));
             return 0;
         case WM_MOUSEMOVE:
             // Only the bare background reaches here: every control takes its own moves.
-            app_.Viewer().Form_MouseMove();
+            app_.Form_MouseMove();
             return 0;
         case WM_CTLCOLORSTATIC:
             return OnControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));

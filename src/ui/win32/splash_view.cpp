@@ -1,7 +1,7 @@
 #include "ui/win32/splash_view.h"
 
 #include "resource.h"
-#include "ui/texts.h"
+#include "texts.h"
 
 namespace vexor::win32 {
 

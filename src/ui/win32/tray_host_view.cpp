@@ -2,8 +2,29 @@
 
 #include "platform/win32/win32_window_system.h"
 #include "resource.h"
+#include "texts.h"
+#include "ui/win32/window_names.h"
 
 namespace vexor::win32 {
+
+namespace {
+
+// Lets a registered message reach the window from processes of lower integrity: the taskbar's
+// restart and a later start's request while the program runs elevated. Looked up at run time:
+// Windows XP has no message filter (and needs none); Vista has only the process-wide form.
+void AllowFromLowerIntegrity(HWND window, UINT message) {
+    using WindowFilter = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
+    using ProcessFilter = BOOL(WINAPI*)(UINT, DWORD);
+    constexpr DWORD kMsgfltAllow = 1;  // MSGFLT_ALLOW, and MSGFLT_ADD of the process-wide form
+    HMODULE user32 = GetModuleHandleA("user32.dll");
+    if (FARPROC found = GetProcAddress(user32, "ChangeWindowMessageFilterEx")) {
+        reinterpret_cast<WindowFilter>(reinterpret_cast<void*>(found))(window, message, kMsgfltAllow, nullptr);
+    } else if (FARPROC process = GetProcAddress(user32, "ChangeWindowMessageFilter")) {
+        reinterpret_cast<ProcessFilter>(reinterpret_cast<void*>(process))(message, kMsgfltAllow);
+    }
+}
+
+}  // namespace
 
 TrayHostView::TrayHostView(Application& app)
     : app_(app),
@@ -12,6 +33,9 @@ TrayHostView::TrayHostView(Application& app)
     // A hidden top-level window, not a message-only one, so that it hears broadcasts such as
     // the taskbar's restart.
     Create({kTrayHostWindow, kTrayHostClassName, "", WS_OVERLAPPED, 0, nullptr, 0, 0});
+    for (UINT message : {taskbarCreated_, showViewerRequest_}) {
+        if (message != 0) AllowFromLowerIntegrity(Hwnd(), message);
+    }
 
     menu_.Reset(CreatePopupMenu());
     for (const MenuItemSpec& item : kTrayMenuItems) {

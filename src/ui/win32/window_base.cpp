@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "platform/toolkit.h"
 #include "resource.h"
 
 namespace vexor::win32 {

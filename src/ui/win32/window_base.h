@@ -3,9 +3,18 @@
 
 #include <windows.h>
 
+#include <stdexcept>
+
 #include "platform/win32/scoped_handles.h"
 
 namespace vexor::win32 {
+
+// A window, control, menu or timer that Windows could not create; what() names it for the user,
+// as in "the Popup Viewer window".
+class CreationFailure : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
 
 class WindowBase {
 public:

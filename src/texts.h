@@ -31,7 +31,6 @@ constexpr char kHandlesHeading[] = "Allowed Popup Handles";
 constexpr char kSizesHeading[] = "Allowed Popup Sizes";
 
 // The tray menu (mfile, never shown as a menu bar).
-constexpr char kMenuCaption[] = "File";
 constexpr char kPopupViewerItem[] = "Popup Viewer";
 constexpr char kAboutText[] = "About";  // the item, and the About window's caption
 constexpr char kExitItem[] = "Exit";

@@ -1,8 +1,7 @@
-// The monitor's lists, settle delay, foreground check and size learning, and the virtual clock.
+// The monitor's lists, settle delay, foreground check and size learning.
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <stdexcept>
 
 #include "monitor/monitor_state.h"
 #include "sim/sim_platform.h"
@@ -193,38 +192,6 @@ TEST_F(MonitorTest, WhilePausedKnownWindowsStillTeachEachNewNonZeroSumOnce) {
     ASSERT_EQ(lists_.OKWinSizes.Count(), 3);
     EXPECT_EQ(lists_.OKWinSizes.At(1), "800");
     EXPECT_EQ(lists_.OKWinSizes.At(2), "900");
-}
-
-TEST(SimToolkitTest, EventsRunInTimeOrderAndAtEqualTimesInTheOrderTheyWereSetUp) {
-    sim::SimToolkit toolkit;
-    std::string log;
-    auto fast = toolkit.CreateTimer(1000, true, [&] { log += 'f'; });
-    auto slow = toolkit.CreateTimer(2000, true, [&] { log += 's'; });
-    toolkit.At(2000, [&] { log += 'a'; });
-    toolkit.After(1500, [&] { log += 'b'; });
-    toolkit.RunFor(4000);
-    EXPECT_EQ(log, "fbfsaffs");
-    fast.reset();
-    slow->SetEnabled(false);
-    EXPECT_THROW(toolkit.PumpEvents(), std::logic_error);  // nothing is due ever again: no hang
-}
-
-TEST(SimToolkitTest, WaitsInsideAHandlerLetTheSameTimerTickOnItsPeriod) {
-    sim::SimToolkit toolkit;
-    std::vector<std::int64_t> ticks;
-    int answer = 0;
-    toolkit.SetUserThinkingMs(2500);
-    toolkit.ScriptAnswer(kIdYes);
-    auto timer = toolkit.CreateTimer(1000, true, [&] {
-        ticks.push_back(toolkit.Now());
-        if (ticks.size() == 1) toolkit.PumpEvents();  // as a settle delay inside a tick does
-        if (ticks.size() == 2) answer = toolkit.ShowMessageBox("Sure?", "Vexor 2003", kMbYesNo);
-    });
-    toolkit.RunUntil(6000);
-    EXPECT_EQ(ticks, (std::vector<std::int64_t>{1000, 2000, 3000, 4000, 5000, 6000}));
-    EXPECT_EQ(answer, kIdYes);
-    EXPECT_EQ(toolkit.ShowMessageBox("Again?", "Vexor 2003", kMbYesNo), kIdNo);  // no answer left
-    EXPECT_EQ(toolkit.MessageBoxes().size(), 2u);
 }
 
 }  // namespace

@@ -11,7 +11,6 @@
 #include <cstdlib>
 
 #include "e2e/driver.h"
-#include "ui/popup_viewer.h"
 
 using namespace vexor;
 using namespace vexor::e2e;
@@ -94,52 +93,6 @@ std::string SoakTitle(int i) {
 // What the program reads of a title: at most 254 characters.
 std::string AsRead(const std::string& title) { return title.substr(0, 254); }
 
-bool BringToFront(HWND window) {
-    return WaitUntil([window] {
-        if (GetForegroundWindow() == window) return true;
-        SetForegroundWindow(window);
-        return false;
-    }, 3000);
-}
-
-// The viewer shown and in front, so that the pointer reaches it.
-bool ShowViewer(const Vexor& vexor) {
-    PostTrayNotification(vexor.host, WM_LBUTTONDBLCLK);
-    return WaitUntil([&] { return IsWindowVisible(vexor.viewer) != FALSE; }) && BringToFront(vexor.viewer);
-}
-
-bool HideViewer(const Vexor& vexor) {
-    if (!BringToFront(vexor.viewer)) return false;
-    ClickControl(vexor.viewer, kCmdHideId);
-    const bool hidden = WaitUntil([&] { return !IsWindowVisible(vexor.viewer); });
-    Pause(300);  // the activation that follows a hide settles
-    return hidden;
-}
-
-// The items of a list box of another process, read with the W form.
-std::vector<std::string> ListItems(HWND parent, int listId) {
-    HWND list = GetDlgItem(parent, listId);
-    std::vector<std::string> items;
-    const int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        wchar_t wide[1024] = {};
-        SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(wide));
-        char text[2048] = {};
-        WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof(text), nullptr, nullptr);
-        items.push_back(text);
-    }
-    return items;
-}
-
-void ClickFirstListItem(HWND parent, int listId) {
-    HWND list = GetDlgItem(parent, listId);
-    const int itemHeight = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
-    POINT point{8, itemHeight / 2 + 2};
-    ClientToScreen(list, &point);
-    ScreenToClient(parent, &point);
-    Click(parent, point);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -178,36 +131,36 @@ int main(int argc, char** argv) {
 
         if (i % 10 == 3 && lastIsHidden) {  // Show Last Popup from the tray
             HWND last = hidden.back().Get();
-            vexor.Choose(TrayItem::mshowlast);
+            vexor.Choose(kShowLastPopupItem);
             Check(WaitUntil([&] { return IsWindowVisible(last) != FALSE; }), "not shown again: " + trapped.back());
-            Check(WindowTitle(last) == kAllowedMarkerTitle, "not retitled: " + trapped.back());
+            Check(WindowTitle(last) == "Vexor Allowed Popup", "not retitled: " + trapped.back());
             allowed.push_back(trapped.back());
             hidden.pop_back();
             lastIsHidden = false;
         }
-        if (i % 25 == 7 && !allowed.empty() && Check(ShowViewer(vexor), "viewer not shown")) {  // Delete the first
-            ClickFirstListItem(vexor.viewer, kOKPopupsId);
+        if (i % 25 == 7 && !allowed.empty() && Check(vexor.ShowViewer(), "viewer not shown")) {  // Delete the first
+            ClickListRow(vexor.viewer, kAllowedList, 0);
             Pause(200);
-            ClickControl(vexor.viewer, kCmdDeleteId);
+            ClickControl(vexor.viewer, kDeleteLabel);
             allowed.erase(allowed.begin());
-            Check(WaitUntil([&] { return ListItems(vexor.viewer, kOKPopupsId) == allowed; }), "Delete at " + title);
-            Check(HideViewer(vexor), "viewer not hidden");
+            Check(WaitUntil([&] { return ListRows(vexor.viewer, kAllowedList) == allowed; }), "Delete at " + title);
+            Check(vexor.HideViewer(), "viewer not hidden");
         }
-        if (i % 50 == 20 && Check(ShowViewer(vexor), "viewer not shown")) {  // Delete All, confirmed
-            ClickControl(vexor.viewer, kLabel5Id);
-            HWND box = vexor.Await("#32770", kApplicationTitle);
-            if (Check(box != nullptr, "no Delete All question")) AnswerMessageBox(box, IDYES);
+        if (i % 50 == 20 && Check(vexor.ShowViewer(), "viewer not shown")) {  // Delete All, confirmed
+            ClickControl(vexor.viewer, kDeleteAllLabel);
+            HWND box = vexor.AwaitBox();
+            Check(box != nullptr && AnswerMessageBox(box, IDYES), "no Delete All question with a Yes");
             allowed.clear();
-            Check(WaitUntil([&] { return ListItems(vexor.viewer, kOKPopupsId).empty(); }), "Delete All at " + title);
-            Check(HideViewer(vexor), "viewer not hidden");
+            Check(WaitUntil([&] { return ListRows(vexor.viewer, kAllowedList).empty(); }), "Delete All at " + title);
+            Check(vexor.HideViewer(), "viewer not hidden");
         }
         if (i % 30 == 15 || i % 30 == 18) {  // pause, and three pop-ups later resume
             paused = !paused;
-            vexor.Choose(TrayItem::mpause);
-            const char* caption = paused ? kResumeCaption : kPauseCaption;
-            Check(WaitUntil([&] { return ControlText(vexor.viewer, kCmdPauseId) == caption; }), "pause not toggled");
+            vexor.Choose(kPauseItem);
+            const char* caption = paused ? "Resume" : "Pause";
+            Check(WaitUntil([&] { return ControlText(vexor.viewer, kPauseLabel) == caption; }), "pause not toggled");
         }
-        if (i % 40 == 33) Check(ShowViewer(vexor) && HideViewer(vexor), "Hide at " + title);
+        if (i % 40 == 33) Check(vexor.ShowViewer() && vexor.HideViewer(), "Hide at " + title);
         if (i + 1 == earlyMark) early = Measure(vexor);
     }
     const Footprint late = Measure(vexor);
@@ -218,11 +171,13 @@ int main(int argc, char** argv) {
                   WindowTitle(window.Get()).find("Soak browsing") == 0,
               "browsing window touched: " + WindowTitle(window.Get()));
     }
-    if (Check(ShowViewer(vexor), "viewer not shown")) {
-        Check(ListItems(vexor.viewer, kLContainedId) == trapped, "the trapped list lost a title");
-        Check(ListItems(vexor.viewer, kOKPopupsId) == allowed, "the allowed list lost a title");
+    if (Check(vexor.ShowViewer(), "viewer not shown")) {
+        Check(ListRows(vexor.viewer, kTrappedList) == trapped, "the trapped list lost a title");
+        Check(ListRows(vexor.viewer, kAllowedList) == allowed, "the allowed list lost a title");
     }
-    Check(LoadedTitles() == allowed, "the registry does not hold the allowed list");
+    std::vector<std::string> stored;
+    for (std::size_t i = 0; i < allowed.size(); ++i) stored.push_back("Window" + std::to_string(i) + "=" + allowed[i]);
+    Check(StoredValues() == stored, "the registry does not hold the allowed list");
     // Flat: the lists grow with their entries, the windows and handles do not.
     Check(late.windows == early.windows, "the program's windows grew");
     Check(late.handles <= early.handles + 10, "the handle count grew");

@@ -1,27 +1,29 @@
-// A command-line remote for the running program, used by scripts/run's story:
-//   vexor_ctl wait CLASS [TITLE] [MS]      until a visible window of the class exists
-//   vexor_ctl gone CLASS [TITLE] [MS]      until no window of the class exists
-//   vexor_ctl closed CLASS [TITLE] [MS]    until no window of the class is visible
-//   vexor_ctl disabled TITLE [MS]          until the window with that title is disabled
-//   vexor_ctl hidden TITLE [MS]            until the window with that title is hidden
-//   vexor_ctl visible TITLE [MS]           until the window with that title is visible
-//   vexor_ctl tray MESSAGE                 the notification the shell sends for MESSAGE
-//   vexor_ctl menu ITEM                    chooses a tray menu item by its identifier
-//   vexor_ctl answer CAPTION BUTTON [MS]   answers a message box (6 yes, 7 no, 1 ok)
-//   vexor_ctl key VK                       presses and releases a key
-//   vexor_ctl close CLASS                  asks the window of the class to close
-//   vexor_ctl point CLASS CONTROL          moves the pointer to a control of the window
-//   vexor_ctl click CLASS CONTROL          clicks a control of the window
-// Exit code 0 on success, 1 when the deadline passed or nothing was found.
+// A command-line remote for the running program, used by scripts/run's story. Each command waits
+// (up to MS, 10000 by default) for what it names; exit code 0 when it happened, 1 when not.
+//   vexor_ctl wait CLASS TITLE [MS]          a visible window of the class ("" title: any)
+//   vexor_ctl gone CLASS TITLE [MS]          no window of the class at all
+//   vexor_ctl closed CLASS TITLE [MS]        no visible window of the class
+//   vexor_ctl disabled|hidden|visible TITLE [MS]   the window with that title is so
+//   vexor_ctl tray MESSAGE                   the notification the shell sends for MESSAGE
+//   vexor_ctl menu DOWNS                     the tray menu item DOWNS down-arrow presses away
+//   vexor_ctl key VK                         presses and releases a key
+//   vexor_ctl close CLASS                    asks the window of the class to close
+//   vexor_ctl point|click CLASS CONTROL      moves the pointer to, or clicks, a control
+//   vexor_ctl text CLASS CONTROL TEXT        the control shows exactly TEXT
+//   vexor_ctl rows CLASS CONTROL [ROW...]    the list box holds exactly these rows
+//   vexor_ctl color CLASS CONTROL INDEX      some pixel of the control is system colour INDEX
+//   vexor_ctl box CAPTION TEXT BUTTONS       a question with that text, the question mark and exactly
+//                                            the buttons BUTTONS among 1 OK, 2 Cancel, 6 Yes, 7 No ("6,7")
+//   vexor_ctl answer CAPTION BUTTON          clicks a button of the message box; fails without it
+//   vexor_ctl shot CLASS TITLE FILE.bmp      the window's rectangle as seen on screen, not blank
 #include <windows.h>
 
 #include <cstdio>
-#include <cctype>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "demo/remote.h"
-#include "ui/tray_menu.h"
 #include "ui/win32/window_names.h"
 
 using namespace vexor;
@@ -29,15 +31,41 @@ using namespace vexor::remote;
 
 namespace {
 
-DWORD Deadline(int argc, char** argv, int index) {
-    return argc > index ? static_cast<DWORD>(std::strtoul(argv[index], nullptr, 10)) : kDefaultDeadlineMs;
+HWND Visible(const char* className, const std::string& title) {
+    std::vector<HWND> found = FindVisible(className, title.empty() ? nullptr : title.c_str());
+    return found.empty() ? nullptr : found.front();
 }
 
-HWND VisibleWindow(const char* className, const char* title) {
-    for (HWND window : FindWindows(className, title)) {
-        if (IsWindowVisible(window)) return window;
+bool Titled(const char* title, BOOL (*state)(HWND)) {
+    HWND window = FindWindowA(nullptr, title);
+    return window != nullptr && state(window);
+}
+BOOL IsHidden(HWND window) { return !IsWindowVisible(window); }
+BOOL IsDisabled(HWND window) { return !IsWindowEnabled(window); }
+BOOL IsShown(HWND window) { return IsWindowVisible(window); }
+
+// A 24-bit bitmap file, bottom row first.
+bool WriteBitmap(const Pixels& pixels, const char* path) {
+    const int width = pixels.Width();
+    const int height = pixels.area.bottom - pixels.area.top;
+    const int stride = (width * 3 + 3) & ~3;
+    std::vector<BYTE> data(static_cast<size_t>(stride * height), 0);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            BYTE* p = &data[static_cast<size_t>((height - 1 - y) * stride + 3 * x)];
+            const COLORREF c = pixels.At(x, y);
+            p[0] = GetBValue(c), p[1] = GetGValue(c), p[2] = GetRValue(c);
+        }
     }
-    return nullptr;
+    BITMAPINFOHEADER info{sizeof(info), width, height, 1, 24, BI_RGB, static_cast<DWORD>(data.size()), 0, 0, 0, 0};
+    BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof(file) + sizeof(info) + data.size()), 0, 0,
+                          sizeof(file) + sizeof(info)};
+    FILE* out = std::fopen(path, "wb");
+    if (out == nullptr) return false;
+    std::fwrite(&file, sizeof(file), 1, out);
+    std::fwrite(&info, sizeof(info), 1, out);
+    std::fwrite(data.data(), 1, data.size(), out);
+    return std::fclose(out) == 0;
 }
 
 }  // namespace
@@ -49,52 +77,64 @@ int main(int argc, char** argv) {
     }
     const std::string command = argv[1];
     const char* name = argv[2];
-    // An optional title: given, or an empty argument that holds its place.
-    const bool titleGiven = argc > 3 && !std::isdigit(static_cast<unsigned char>(argv[3][0]));
-    const char* title = titleGiven && argv[3][0] != '\0' ? argv[3] : nullptr;
-    const int deadlineIndex = titleGiven ? 4 : 3;
+    const std::string arg3 = argc > 3 ? argv[3] : "";
+    // The deadline, when given, comes last.
+    auto deadline = [&](int index) { return argc > index ? std::strtoul(argv[index], nullptr, 10) : kDefaultDeadlineMs; };
+    // A control of the class's window, shown or hidden (the trapped list lies in the hidden viewer).
+    auto window = [&] {
+        const std::vector<HWND> windows = FindWindows(name);
+        return windows.empty() ? nullptr : windows.front();
+    };
+    auto control = [&] { return GetDlgItem(window(), std::atoi(arg3.c_str())); };
     bool ok = false;
     if (command == "wait") {
-        ok = WaitUntil([&] { return VisibleWindow(name, title) != nullptr; }, Deadline(argc, argv, deadlineIndex));
+        ok = WaitUntil([&] { return Visible(name, arg3) != nullptr; }, deadline(4));
     } else if (command == "gone") {
-        ok = WaitUntil([&] { return FindWindows(name, title).empty(); }, Deadline(argc, argv, deadlineIndex));
+        ok = WaitUntil([&] { return FindWindows(name, arg3.empty() ? nullptr : arg3.c_str()).empty(); }, deadline(4));
     } else if (command == "closed") {
-        ok = WaitUntil([&] { return VisibleWindow(name, title) == nullptr; }, Deadline(argc, argv, deadlineIndex));
-    } else if (command == "disabled") {
-        ok = WaitUntil([&] { HWND w = FindWindowA(nullptr, name); return w && !IsWindowEnabled(w); }, Deadline(argc, argv, 3));
-    } else if (command == "hidden") {
-        ok = WaitUntil([&] { HWND w = FindWindowA(nullptr, name); return w && !IsWindowVisible(w); }, Deadline(argc, argv, 3));
-    } else if (command == "visible") {
-        ok = WaitUntil([&] { HWND w = FindWindowA(nullptr, name); return w && IsWindowVisible(w); }, Deadline(argc, argv, 3));
-    } else if (command == "tray") {
+        ok = WaitUntil([&] { return Visible(name, arg3) == nullptr; }, deadline(4));
+    } else if (command == "disabled" || command == "hidden" || command == "visible") {
+        BOOL (*state)(HWND) = command == "disabled" ? IsDisabled : command == "hidden" ? IsHidden : IsShown;
+        ok = WaitUntil([&] { return Titled(name, state); }, deadline(3));
+    } else if (command == "tray" || command == "menu") {
         HWND host = FindWindowA(win32::kTrayHostClassName, nullptr);
-        if (host) PostTrayNotification(host, static_cast<UINT>(std::strtoul(name, nullptr, 10)));
-        ok = host != nullptr;
-    } else if (command == "menu") {
-        HWND host = FindWindowA(win32::kTrayHostClassName, nullptr);
-        if (host) PostMessageA(host, WM_COMMAND, std::strtoul(name, nullptr, 10), 0);
-        ok = host != nullptr;
-    } else if (command == "answer" && argc > 3) {
-        const int button = std::atoi(argv[3]);
-        HWND box = nullptr;
-        ok = WaitUntil([&] { return (box = VisibleWindow("#32770", name)) != nullptr; }, Deadline(argc, argv, 4));
-        if (ok) AnswerMessageBox(box, button);
+        const int number = std::atoi(name);
+        if (host && command == "tray") PostTrayNotification(host, static_cast<UINT>(number));
+        ok = host != nullptr && (command == "tray" || ChooseTrayMenuItem(host, number));
     } else if (command == "key") {
-        INPUT keys[2] = {};
-        keys[0].type = keys[1].type = INPUT_KEYBOARD;
-        keys[0].ki.wVk = keys[1].ki.wVk = static_cast<WORD>(std::strtoul(name, nullptr, 0));
-        keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-        ok = SendInput(2, keys, sizeof(INPUT)) == 2;
-    } else if ((command == "point" || command == "click") && argc > 3) {
-        HWND window = FindWindowA(name, nullptr);
-        const int control = std::atoi(argv[3]);
-        if (window && command == "point") PointAt(window, control);
-        if (window && command == "click") ClickControl(window, control);
-        ok = window != nullptr;
+        PressKey(static_cast<WORD>(std::strtoul(name, nullptr, 0)));
+        ok = true;
     } else if (command == "close") {
         HWND window = FindWindowA(name, nullptr);
-        if (window) PostMessageA(window, WM_CLOSE, 0, 0);
+        ok = window != nullptr && PostMessageA(window, WM_CLOSE, 0, 0);
+    } else if ((command == "point" || command == "click") && argc > 3) {
+        HWND window = Visible(name, "");
+        if (window && command == "point") PointAt(window, std::atoi(argv[3]));
+        if (window && command == "click") ClickControl(window, std::atoi(argv[3]));
         ok = window != nullptr;
+    } else if (command == "text" && argc > 4) {
+        ok = WaitUntil([&] { return TextOf(control()) == argv[4]; });
+        if (!ok) std::fprintf(stderr, "text: \"%s\"\n", TextOf(control()).c_str());
+    } else if (command == "rows" && argc > 3) {
+        const std::vector<std::string> expected(argv + 4, argv + argc);
+        ok = WaitUntil([&] { return ListRows(window(), std::atoi(arg3.c_str())) == expected; });
+        if (!ok) for (const std::string& row : ListRows(window(), std::atoi(arg3.c_str()))) std::fprintf(stderr, "row: \"%s\"\n", row.c_str());
+    } else if (command == "color" && argc > 4) {
+        ok = WaitUntil([&] { return CaptureScreen(WindowOnScreen(control())).Count(GetSysColor(std::atoi(argv[4]))) > 0; });
+    } else if (command == "box" && argc > 4) {
+        HWND box = nullptr;
+        ok = WaitUntil([&] { return (box = Visible("#32770", name)) != nullptr; }) && BoxText(box) == arg3 &&
+             BoxButtons(box) == argv[4] && WaitUntil([&] { return ShowsIcon(IconControl(box), LoadIcon(nullptr, IDI_QUESTION)); });
+        if (box && !ok) std::fprintf(stderr, "box: \"%s\", buttons %s\n", BoxText(box).c_str(), BoxButtons(box).c_str());
+    } else if (command == "answer" && argc > 3) {
+        HWND box = nullptr;
+        ok = WaitUntil([&] { return (box = Visible("#32770", name)) != nullptr; }) && AnswerMessageBox(box, std::atoi(argv[3]));
+    } else if (command == "shot" && argc > 4) {
+        HWND window = nullptr;
+        ok = WaitUntil([&] { return (window = Visible(name, arg3)) != nullptr; });
+        const Pixels pixels = CaptureScreen(WindowOnScreen(window));
+        ok = ok && !pixels.colors.empty() && pixels.Count(pixels.colors.front()) < static_cast<int>(pixels.colors.size()) &&
+             WriteBitmap(pixels, argv[4]);
     }
     return ok ? 0 : 1;
 }

@@ -1,5 +1,7 @@
 #include "demo/remote.h"
 
+#include <string>
+
 #include "platform/win32/win32_toolkit.h"
 
 namespace vexor::remote {
@@ -23,12 +25,82 @@ std::vector<HWND> FindWindows(const char* className, const char* title) {
     return found;
 }
 
+std::vector<HWND> FindVisible(const char* className, const char* title) {
+    std::vector<HWND> visible;
+    for (HWND window : FindWindows(className, title)) {
+        if (IsWindowVisible(window)) visible.push_back(window);
+    }
+    return visible;
+}
+
 void PostTrayNotification(HWND host, UINT mouseMessage) {
     PostMessageA(host, WM_MOUSEMOVE, 1, static_cast<LPARAM>(mouseMessage));
 }
 
-void AnswerMessageBox(HWND box, int buttonId) {
-    PostMessageA(box, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, buttonId)));
+bool ChooseTrayMenuItem(HWND host, int downs) {
+    PostTrayNotification(host, WM_RBUTTONUP);
+    if (!WaitUntil([] { return !FindVisible("#32768").empty(); }, 5000)) return false;
+    for (int i = 0; i < downs; ++i) PressKey(VK_DOWN);
+    PressKey(VK_RETURN);
+    return WaitUntil([] { return FindVisible("#32768").empty(); }, 5000);
+}
+
+void PressKey(WORD virtualKey) {
+    INPUT keys[2] = {};
+    keys[0].type = keys[1].type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = keys[1].ki.wVk = virtualKey;
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, keys, sizeof(INPUT));
+    Pause(50);
+}
+
+bool AnswerMessageBox(HWND box, int buttonId) {
+    HWND button = GetDlgItem(box, buttonId);
+    if (button == nullptr) return false;
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+    return true;
+}
+
+int Pixels::Count(COLORREF color) const {
+    int count = 0;
+    for (COLORREF c : colors) count += c == color;
+    return count;
+}
+
+Pixels CaptureScreen(const RECT& area) {
+    Pixels pixels{area, {}};
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    if (width <= 0 || height <= 0) return pixels;
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    GdiFlush();
+    const auto* bgrx = static_cast<const BYTE*>(bits);
+    for (int i = 0; i < width * height; ++i) pixels.colors.push_back(RGB(bgrx[4 * i + 2], bgrx[4 * i + 1], bgrx[4 * i]));
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+RECT WindowOnScreen(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+RECT ClientOnScreen(HWND window) {
+    RECT rect{};
+    GetClientRect(window, &rect);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
 }
 
 namespace {
@@ -60,6 +132,11 @@ POINT ControlMiddle(HWND parent, int controlId) {
 
 void PointAt(HWND parent, int controlId) { MoveTo(ControlMiddle(parent, controlId)); }
 
+void PointTo(HWND window, POINT client) {
+    ClientToScreen(window, &client);
+    MoveTo(client);
+}
+
 void Click(HWND window, POINT client) {
     ClientToScreen(window, &client);
     MoveTo(client);
@@ -73,6 +150,97 @@ void ClickControl(HWND parent, int controlId) {
     POINT middle = ControlMiddle(parent, controlId);
     ScreenToClient(parent, &middle);
     Click(parent, middle);
+}
+
+namespace {
+
+std::string Narrow(const wchar_t* wide) {
+    char text[2048] = {};
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof(text), nullptr, nullptr);
+    return text;
+}
+
+}  // namespace
+
+std::string TextOf(HWND window) {
+    wchar_t wide[1024] = {};
+    SendMessageW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(wide));
+    return Narrow(wide);
+}
+
+std::string ControlText(HWND parent, int controlId) { return TextOf(GetDlgItem(parent, controlId)); }
+
+std::vector<std::string> ListRows(HWND parent, int listId) {
+    HWND list = GetDlgItem(parent, listId);
+    std::vector<std::string> rows;
+    const int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        wchar_t wide[1024] = {};
+        SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(wide));
+        rows.push_back(Narrow(wide));
+    }
+    return rows;
+}
+
+void ClickListRow(HWND parent, int listId, int row) {
+    HWND list = GetDlgItem(parent, listId);
+    const int rowHeight = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
+    POINT point{8, rowHeight * row + rowHeight / 2 + 1};
+    MapWindowPoints(list, parent, &point, 1);
+    Click(parent, point);
+}
+
+std::string BoxText(HWND box) { return ControlText(box, 0xFFFF); }
+
+std::string BoxButtons(HWND box) {
+    std::string buttons;
+    for (int id : {IDOK, IDCANCEL, IDYES, IDNO}) {
+        if (GetDlgItem(box, id) != nullptr) buttons += (buttons.empty() ? "" : ",") + std::to_string(id);
+    }
+    return buttons;
+}
+
+bool ShowsIcon(HWND control, HICON icon) {
+    const RECT area = WindowOnScreen(control);
+    const Pixels seen = CaptureScreen(area);
+    const int width = seen.Width(), height = area.bottom - area.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    // The icon drawn on the background the control shows in its corner.
+    HBRUSH background = CreateSolidBrush(width > 0 ? seen.At(0, 0) : 0);
+    const RECT all{0, 0, width, height};
+    FillRect(memory, &all, background);
+    DeleteObject(background);
+    DrawIconEx(memory, 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL | DI_DEFAULTSIZE);
+    int changed = 0;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) changed += GetPixel(memory, x, y) != seen.At(x, y);
+    }
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return width > 0 && changed == 0;
+}
+
+namespace {
+
+BOOL CALLBACK FindIconControl(HWND child, LPARAM found) {
+    char className[16] = {};
+    GetClassNameA(child, className, sizeof(className));
+    if (lstrcmpiA(className, "Static") != 0 || (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON) return TRUE;
+    *reinterpret_cast<HWND*>(found) = child;
+    return FALSE;
+}
+
+}  // namespace
+
+HWND IconControl(HWND window) {
+    HWND found = nullptr;
+    EnumChildWindows(window, FindIconControl, reinterpret_cast<LPARAM>(&found));
+    return found;
 }
 
 }  // namespace vexor::remote

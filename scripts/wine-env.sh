@@ -86,6 +86,10 @@ vexor_wine_start() {
     vexor_wine_server_stop
     touch "$WINEPREFIX/.vexor-ready"
   fi
+  # Wine's own fonts ("MS Sans Serif", Tahoma, Marlett), which Debian's Wine does not look for:
+  # without them everything is drawn in a wider substitute.
+  cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" ||
+    { echo "could not copy Wine's fonts into $WINEPREFIX" >&2; return 1; }
   vexor_wine_server || { echo "wineserver did not start for $WINEPREFIX" >&2; return 1; }
   # The resolution of the screen starts at 96 dots per inch, whatever a stopped run left.
   vexor_wine reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null 2>&1 || true

@@ -3,9 +3,8 @@
 #include <shellapi.h>
 #include <shlwapi.h>
 
-#include "platform/win32/win32_registry.h"
-#include "store/allowed_titles.h"
-#include "ui/popup_viewer.h"
+#include <algorithm>
+
 
 namespace vexor::e2e {
 
@@ -56,9 +55,9 @@ HWND Program::Await(const char* className, const char* title) const {
 }
 
 std::string Vexor::AwaitStartup() {
-    if ((host = Await(win32::kTrayHostClassName)) == nullptr) return "no tray host window";
+    if ((host = Await("VexorTrayHost")) == nullptr) return "no tray host window";
     if (IsWindowVisible(host)) return "the tray host window is visible";
-    if ((viewer = Await(win32::kViewerClassName)) == nullptr) return "no Popup Viewer";
+    if ((viewer = Await("VexorPopupViewer")) == nullptr) return "no Popup Viewer";
     HWND browser = nullptr;
     if (!WaitUntil([&] { return (browser = FindWindowA("VexorDemoBrowser", nullptr)) != nullptr; }, 15000)) {
         return "the browser was not launched";
@@ -66,6 +65,33 @@ std::string Vexor::AwaitStartup() {
     if (!WaitUntil([&] { return !IsWindow(browser); }, 15000)) return "the snapshot did not close the browser";
     if (!WaitUntil([this] { return TrayIconExists(host); })) return "no tray icon";
     return "";
+}
+
+namespace {
+
+// In front, so that the pointer and the keyboard reach it: activation of another process's window
+// can arrive late, so insist until it holds.
+bool BringToFront(HWND window) {
+    return WaitUntil([window] {
+        if (GetForegroundWindow() == window) return true;
+        SetForegroundWindow(window);
+        return false;
+    }, 3000);
+}
+
+}  // namespace
+
+bool Vexor::ShowViewer() const {
+    PostTrayNotification(host, WM_LBUTTONDBLCLK);
+    return WaitUntil([&] { return IsWindowVisible(viewer) != FALSE; }) && BringToFront(viewer);
+}
+
+bool Vexor::HideViewer() const {
+    if (!BringToFront(viewer)) return false;
+    ClickControl(viewer, kHideButton);
+    const bool hidden = WaitUntil([&] { return !IsWindowVisible(viewer); });
+    Pause(300);  // the activation that follows a hide settles
+    return hidden;
 }
 
 bool TrayIconExists(HWND host) {
@@ -97,12 +123,56 @@ std::string WindowTitle(HWND window) {
     return title;
 }
 
-std::string ControlText(HWND parent, int controlId) {
-    wchar_t wide[1024] = {};
-    SendMessageW(GetDlgItem(parent, controlId), WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(wide));
-    char text[2048] = {};
-    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof(text), nullptr, nullptr);
-    return text;
+std::vector<InkRow> InkRows(const Pixels& pixels, COLORREF background) {
+    std::vector<InkRow> rows;
+    const int height = pixels.area.bottom - pixels.area.top;
+    for (int y = 0; y < height; ++y) {
+        int left = pixels.Width(), right = -1;
+        for (int x = 0; x < pixels.Width(); ++x) {
+            if (pixels.At(x, y) == background) continue;
+            left = std::min(left, x);
+            right = std::max(right, x);
+        }
+        if (right < 0) continue;
+        if (rows.empty() || rows.back().top + rows.back().height != y) {
+            rows.push_back({y, 1, left, right});
+        } else {
+            InkRow& row = rows.back();
+            ++row.height;
+            row.left = std::min(row.left, left);
+            row.right = std::max(row.right, right);
+        }
+    }
+    return rows;
+}
+
+int InkWidth(const LOGFONTA& font, const std::string& text) {
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 400, 60);
+    HGDIOBJ previousBitmap = SelectObject(memory, bitmap);
+    HFONT handle = CreateFontIndirectA(&font);
+    HGDIOBJ previousFont = SelectObject(memory, handle);
+    const RECT all{0, 0, 400, 60};
+    FillRect(memory, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SetTextColor(memory, RGB(0, 0, 0));
+    SetBkMode(memory, TRANSPARENT);
+    TextOutA(memory, 10, 10, text.c_str(), static_cast<int>(text.size()));
+    int left = 400, right = -1;
+    for (int y = 0; y < 60; ++y) {
+        for (int x = 0; x < 400; ++x) {
+            if (GetPixel(memory, x, y) == RGB(255, 255, 255)) continue;
+            left = std::min(left, x);
+            right = std::max(right, x);
+        }
+    }
+    SelectObject(memory, previousFont);
+    DeleteObject(handle);
+    SelectObject(memory, previousBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return right - left + 1;
 }
 
 void CleanSlate() {
@@ -112,13 +182,37 @@ void CleanSlate() {
         win32::ScopedHandle process(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id));
         if (process && TerminateProcess(process.Get(), 0)) WaitForSingleObject(process.Get(), 5000);
     }
-    SHDeleteKeyA(HKEY_LOCAL_MACHINE, kWindowsKeyPath);
+    SHDeleteKeyA(HKEY_LOCAL_MACHINE, kTitlesKey);
 }
 
-std::vector<std::string> LoadedTitles() {
-    win32::Win32RegistryApi api;
-    RegistryModule registry(api);
-    return AllowedTitleStore(registry).Load();
+std::vector<std::string> StoredValues() {
+    std::vector<std::string> values;
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kTitlesKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return values;
+    char name[256];
+    BYTE data[4096];
+    for (DWORD i = 0;; ++i) {
+        DWORD nameLength = sizeof(name), dataLength = sizeof(data) - 1, type = 0;
+        if (RegEnumValueA(key, i, name, &nameLength, nullptr, &type, data, &dataLength) != ERROR_SUCCESS) break;
+        data[dataLength] = 0;
+        values.push_back(std::string(name) + "=" + (type == REG_SZ ? reinterpret_cast<char*>(data) : "(not text)"));
+    }
+    RegCloseKey(key);
+    // By index: a shorter name is a smaller number.
+    std::sort(values.begin(), values.end(), [](const std::string& a, const std::string& b) {
+        const auto nameA = a.substr(0, a.find('=')), nameB = b.substr(0, b.find('='));
+        return nameA.size() != nameB.size() ? nameA.size() < nameB.size() : nameA < nameB;
+    });
+    return values;
+}
+
+void StoreValues(const std::vector<std::pair<std::string, std::string>>& values) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kTitlesKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS) return;
+    for (const auto& [name, text] : values) {
+        RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()), static_cast<DWORD>(text.size() + 1));
+    }
+    RegCloseKey(key);
 }
 
 }  // namespace vexor::e2e

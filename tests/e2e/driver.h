@@ -1,18 +1,26 @@
 // Starts the real program and watches it from outside, for the end-to-end tests and the Wine-side
-// benchmarks; the user's and the shell's moves come from the demo's remote.
+// benchmarks; the user's and the shell's moves come from the demo's remote. Expectations are
+// typed here and in the tests from the behaviour, never read from the program's constants.
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "demo/remote.h"
 #include "platform/win32/scoped_handles.h"
-#include "ui/tray_menu.h"
-#include "ui/win32/window_names.h"
 
 namespace vexor::e2e {
 
 using namespace remote;
+
+// Where the program keeps the allowed titles, under HKEY_LOCAL_MACHINE.
+constexpr char kTitlesKey[] = "SOFTWARE\\Tessaly\\Popup\\Windows";
+// Tray menu items by the down-arrow presses that reach them (the separator is skipped).
+enum MenuDowns { kPopupViewerItem = 1, kShowLastPopupItem, kPauseItem, kAboutItem, kExitItem, kCancelItem };
+// Control identifiers of the viewer, by which the driver finds its controls.
+enum ViewerControl { kAllowedList = 101, kHideButton = 104, kTrappedList = 106, kPauseLabel = 109, kShowLastLabel = 110,
+                     kDeleteLabel = 111, kHeading = 112, kDeleteAllLabel = 113 };
 
 // A program of the folder this one runs from.
 std::string ProgramPath(const char* fileName);
@@ -43,7 +51,12 @@ public:
     // Empty once the program has its windows, has launched the browser and closed it after the
     // snapshot, and shows its icon; else what did not happen.
     std::string AwaitStartup();
-    void Choose(TrayItem item) const { PostMessageA(host, WM_COMMAND, static_cast<WPARAM>(item), 0); }
+    bool Choose(int downs) const { return ChooseTrayMenuItem(host, downs); }
+    // The viewer shown from a double-click on the icon and in front, or hidden by its "Hide".
+    bool ShowViewer() const;
+    bool HideViewer() const;
+    // The message box the program shows, captioned "Vexor 2003".
+    HWND AwaitBox() const { return Await("#32770", "Vexor 2003"); }
 
     HWND host = nullptr;
     HWND viewer = nullptr;
@@ -55,13 +68,22 @@ bool TrayIconExists(HWND host);
 // A window of this process with a title and an outer size, shown and in front.
 win32::ScopedWindow OpenWindow(const std::string& title, int width, int height);
 std::string WindowTitle(HWND window);
-// The text of another process's control, read with the W form (the A form returns one character
-// across processes under Wine).
-std::string ControlText(HWND parent, int controlId);
+
+// The rows of ink on a background in the screen's pixels: their top and height, and the left and
+// right edge of the ink in each, relative to the area.
+struct InkRow {
+    int top, height, left, right;
+    int Width() const { return right - left + 1; }
+};
+std::vector<InkRow> InkRows(const Pixels& pixels, COLORREF background);
+// The width of the ink of a text drawn in a font.
+int InkWidth(const LOGFONTA& font, const std::string& text);
 
 // No demo browser running and no allowed title stored.
 void CleanSlate();
-// The allowed titles as the program loads them from the registry.
-std::vector<std::string> LoadedTitles();
+// The titles key's values as "name=text", in order of index, read straight from the registry; and
+// values written there as an earlier run or a user's "reg add" would.
+std::vector<std::string> StoredValues();
+void StoreValues(const std::vector<std::pair<std::string, std::string>>& values);
 
 }  // namespace vexor::e2e

@@ -20,12 +20,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* input, std::size_t siz
         if (grows.empty()) grows = name;
         at += 1 + nameLength;
         const std::size_t length = std::min<std::size_t>(input[at + 1] | input[at + 2] << 8, size - at - 3);
-        registry.Put(kWindowsKeyRoot, kWindowsKeyPath, name, input[at] % 12, {input + at + 3, input + at + 3 + length});
+        registry.Put(sim::kMachine, sim::kTitlesKey, name, input[at] % 12, {input + at + 3, input + at + 3 + length});
         at += 3 + length;
     }
     int reads = 0;
     registry.SetBeforeQuery([&] {
-        if (++reads == input[0] % 8) registry.PutText(kWindowsKeyRoot, kWindowsKeyPath, grows, std::string(3 * size, 'g'));
+        if (++reads == input[0] % 8) registry.PutText(sim::kMachine, sim::kTitlesKey, grows, std::string(3 * size, 'g'));
     });
     RegistryModule module(registry);
     const std::vector<std::string> titles = AllowedTitleStore(module).Load();

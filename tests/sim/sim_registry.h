@@ -194,4 +194,9 @@ private:
     std::function<void()> beforeQuery_;
 };
 
+// Where the program keeps the allowed titles, as the behaviour names them: HKEY_LOCAL_MACHINE and
+// this path. Tests reach the key by these, never through the program's own constants.
+constexpr RegistryKey kMachine = 0x80000002;
+constexpr char kTitlesKey[] = "SOFTWARE\\Tessaly\\Popup\\Windows";
+
 }  // namespace vexor::sim

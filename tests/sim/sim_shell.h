@@ -22,7 +22,10 @@ public:
         notifications.emplace_back(message, record);
         return taskbarRunning;
     }
-    void EndProcess(int code) override { exitCode = code; }
+    void EndProcess(int code) override {
+        exitCode = code;
+        iconRequestsAtEnd = notifications.size();
+    }
 
     bool browserInstalled = true;
     bool taskbarRunning = true;  // without it (not started yet, or restarting) icons fail
@@ -31,6 +34,7 @@ public:
     std::vector<std::pair<std::string, int>> launches;  // (path, show style)
     std::vector<std::pair<std::uint32_t, TrayIconRecord>> notifications;
     std::optional<int> exitCode;  // set once the process has ended
+    std::size_t iconRequestsAtEnd = 0;
 };
 
 }  // namespace vexor::sim

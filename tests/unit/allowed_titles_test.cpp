@@ -16,9 +16,9 @@ class AllowedTitlesTest : public ::testing::Test {
 protected:
     void TearDown() override { EXPECT_EQ(registry_.OpenHandles(), 0) << "a key was left open"; }
     void Put(const std::string& name, const std::string& text) {
-        registry_.PutText(kWindowsKeyRoot, kWindowsKeyPath, name, text);
+        registry_.PutText(sim::kMachine, sim::kTitlesKey, name, text);
     }
-    Titles Stored() const { return registry_.TextValues(kWindowsKeyRoot, kWindowsKeyPath); }
+    Titles Stored() const { return registry_.TextValues(sim::kMachine, sim::kTitlesKey); }
 
     sim::SimRegistry registry_;
     RegistryModule module_{registry_};
@@ -54,19 +54,19 @@ TEST_F(AllowedTitlesTest, LoadReadsAValueThatGrewOnceMoreAndSkipsItWhenItGrewAga
 
 TEST_F(AllowedTitlesTest, LoadTakesADwordAsDigitsAndBytesUpToTheFirstZeroAndSkipsWhatGivesNoText) {
     Put("Window0", "");
-    registry_.Put(kWindowsKeyRoot, kWindowsKeyPath, "Window1", kRegDword, {0xFE, 0xFF, 0xFF, 0xFF});
-    registry_.Put(kWindowsKeyRoot, kWindowsKeyPath, "Window2", kRegBinary, {'A', 'd', 0, 'x'});
-    registry_.Put(kWindowsKeyRoot, kWindowsKeyPath, "Window3", 11, {1, 2, 3, 4, 5, 6, 7, 8});
-    registry_.Put(kWindowsKeyRoot, kWindowsKeyPath, "Window4", kRegBinary, {});
+    registry_.Put(sim::kMachine, sim::kTitlesKey, "Window1", kRegDword, {0xFE, 0xFF, 0xFF, 0xFF});
+    registry_.Put(sim::kMachine, sim::kTitlesKey, "Window2", kRegBinary, {'A', 'd', 0, 'x'});
+    registry_.Put(sim::kMachine, sim::kTitlesKey, "Window3", 11, {1, 2, 3, 4, 5, 6, 7, 8});
+    registry_.Put(sim::kMachine, sim::kTitlesKey, "Window4", kRegBinary, {});
     Put("Window5", std::string(1 << 20, 'M'));
     EXPECT_EQ(store_.Load(), (Titles{"-2", "Ad", std::string(1 << 20, 'M')}));
 }
 
 TEST_F(AllowedTitlesTest, FullListLoadsUpToCapacityAndItsRewriteKeepsFiveDigitPositions) {
-    for (int i = kListCapacity + 32; i >= 0; --i) Put("Window" + std::to_string(i), "t" + std::to_string(i));
+    for (int i = 32767 + 32; i >= 0; --i) Put("Window" + std::to_string(i), "t" + std::to_string(i));
     const Titles titles = store_.Load();
-    ASSERT_EQ(titles.size(), static_cast<std::size_t>(kListCapacity));
-    EXPECT_EQ(titles.back(), "t" + std::to_string(kListCapacity - 1));
+    ASSERT_EQ(titles.size(), static_cast<std::size_t>(32767));
+    EXPECT_EQ(titles.back(), "t" + std::to_string(32767 - 1));
     // The values past the list are stale now; those from Window10000 on that it holds are not.
     EXPECT_TRUE(store_.Rewrite(titles));
     EXPECT_EQ(Stored().size(), titles.size());
@@ -88,7 +88,7 @@ TEST_F(AllowedTitlesTest, RewriteOfAListWithoutTitlesDeletesTheKeyAndLoadDoesNot
     Put("Window0", "old");
     EXPECT_TRUE(store_.Rewrite({"", ""}));
     EXPECT_EQ(store_.Load(), Titles{});
-    EXPECT_FALSE(registry_.KeyExists(kWindowsKeyRoot, kWindowsKeyPath));
+    EXPECT_FALSE(registry_.KeyExists(sim::kMachine, sim::kTitlesKey));
 }
 
 TEST_F(AllowedTitlesTest, RewriteThatCannotListAStaleValueReportsFailure) {
@@ -104,7 +104,7 @@ TEST_F(AllowedTitlesTest, ReadOfAValueThatGrowsBetweenItsTwoQueriesGivesTheFallb
     int queries = 0;
     registry_.SetBeforeQuery([&] { if (++queries == 2) Put("Grows", std::string(4000, 'b')); });
     const RegistryValue fallback = std::string("fallback");
-    EXPECT_EQ(module_.ReadValue(kWindowsKeyRoot, kWindowsKeyPath, "Grows", fallback), fallback);
+    EXPECT_EQ(module_.ReadValue(sim::kMachine, sim::kTitlesKey, "Grows", fallback), fallback);
 }
 
 TEST(AllowedTitlesRewriteTest, CutShortOrRefusedAtAnyCallItKeepsEveryTitleAndSucceedsOnlyWhenComplete) {

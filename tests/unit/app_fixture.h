@@ -13,11 +13,26 @@ namespace vexor::testing {
 
 constexpr WindowRect kLaunchedBrowserRect{50, 40, 850, 640};  // size sum 1400
 
+// The rows a list box shows, kept by the changes a list reports, as the viewer's list boxes are.
+struct RowMirror : ListObserver {
+    std::vector<std::string> rows;
+    void OnAppended(const std::string& text) override { rows.push_back(text); }
+    void OnRemoved(int position) override { rows.erase(rows.begin() + position); }
+    void OnCleared() override { rows.clear(); }
+};
+
 struct SimApp {
     SimApp() {
         SetLastPopup(0);
         app_.Tray().handles = {0x20044, 0x3007};
         app_.Tray().changed = [this] { ++trayChanges_; };
+        lists_.OKPopups.SetObserver(&allowedRows_);
+        lists_.LContained.SetObserver(&trappedRows_);
+    }
+    // Whatever a test did, the rows on screen are the lists' entries.
+    ~SimApp() {
+        EXPECT_EQ(allowedRows_.rows, lists_.OKPopups.Entries());
+        EXPECT_EQ(trappedRows_.rows, lists_.LContained.Entries());
     }
 
     // A pop-up that the next tick traps, once a browsing size is learned.
@@ -29,10 +44,10 @@ struct SimApp {
     }
     // Titles as an earlier run stored them, loaded into the list.
     void Store(const std::vector<std::pair<std::string, std::string>>& values) {
-        for (const auto& [name, title] : values) registry_.PutText(kWindowsKeyRoot, kWindowsKeyPath, name, title);
+        for (const auto& [name, title] : values) registry_.PutText(sim::kMachine, sim::kTitlesKey, name, title);
         app_.Viewer().GetSettings();
     }
-    std::vector<std::string> Stored() { return registry_.TextValues(kWindowsKeyRoot, kWindowsKeyPath); }
+    std::vector<std::string> Stored() { return registry_.TextValues(sim::kMachine, sim::kTitlesKey); }
     int Told(const std::string& part) const {
         const auto& boxes = toolkit_.MessageBoxes();
         return static_cast<int>(std::count_if(boxes.begin(), boxes.end(), [&](auto& box) { return box.text.find(part) != std::string::npos; }));
@@ -52,6 +67,7 @@ struct SimApp {
                                           return version_;
                                       }}};
     MonitorLists& lists_ = app_.Viewer().Lists();
+    RowMirror allowedRows_, trappedRows_;
     int trayChanges_ = 0;
 };
 

@@ -28,7 +28,7 @@ TEST_F(CommandsTest, ReleaseRestoresAWindowOfTheSelectedTitleAllowsItAgainAndDro
     WindowHandle other = TrapPopup("Other - Internet Explorer");
     WindowHandle a = TrapPopup("Twin - Internet Explorer");
     WindowHandle b = TrapPopup("Twin - Internet Explorer");
-    registry_.PutText(kWindowsKeyRoot, kWindowsKeyPath, "Window1", "Stray");
+    registry_.PutText(sim::kMachine, sim::kTitlesKey, "Window1", "Stray");
     windows_.ClearCalls();
     Fire(kLContainedId, ControlEvent::DoubleClick);  // nothing selected: no window, but the list stored
     EXPECT_TRUE(windows_.Calls().empty() && Stored().empty());
@@ -70,7 +70,7 @@ TEST_F(CommandsTest, DeleteRemovesOnlyTheSelectedEntryAndDeleteAllAsksFirstAndSp
     lists_.OKPopups.Select(2);
     Fire(kCmdDeleteId);
     EXPECT_EQ(Stored(), (Texts{"Window0=A", "Window1=B"}));
-    registry_.PutText(kWindowsKeyRoot, kWindowsKeyPath, "Window5", "Stray");
+    registry_.PutText(sim::kMachine, sim::kTitlesKey, "Window5", "Stray");
     Fire(kCmdDeleteId);  // nothing selected: the list is stored as it is, and reloaded
     EXPECT_EQ(lists_.OKPopups.Entries(), (Texts{"A", "B"}));
     Fire(kLabel5Id);  // answered No
@@ -80,7 +80,7 @@ TEST_F(CommandsTest, DeleteRemovesOnlyTheSelectedEntryAndDeleteAllAsksFirstAndSp
     EXPECT_EQ(Told("Delete All Allowed Popups?"), 2);
     EXPECT_EQ(toolkit_.MessageBoxes()[1].style, kMbYesNo | kMbIconQuestion);
     EXPECT_EQ(lists_.OKPopups.Count(), 0);
-    EXPECT_FALSE(registry_.KeyExists(kWindowsKeyRoot, kWindowsKeyPath));
+    EXPECT_FALSE(registry_.KeyExists(sim::kMachine, sim::kTitlesKey));
     EXPECT_EQ(lists_.LContained.Count(), 1);
 }
 
@@ -101,7 +101,7 @@ TEST_F(CommandsTest, FailedSavesAreReportedAfterTheCheckRunsAgainAndReloadsShowW
     toolkit_.ScriptAnswer(kIdYes);
     Fire(kLabel5Id);
     EXPECT_EQ(lists_.OKPopups.Entries(), Texts{"Stored"});
-    EXPECT_EQ(Told(kSaveFailedMessage), 4);
+    EXPECT_EQ(Told("The allowed pop-ups could not be saved to the registry."), 4);
     for (const auto& box : toolkit_.MessageBoxes()) EXPECT_EQ(box.caption, "Vexor 2003");
     EXPECT_EQ(Stored(), Texts{"Window0=Stored"});
 }

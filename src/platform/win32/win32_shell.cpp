@@ -1,8 +1,5 @@
 #include "platform/win32/win32_shell.h"
 
-#include <windows.h>
-#include <shellapi.h>
-
 #include <cstring>
 #include <vector>
 
@@ -30,11 +27,11 @@ bool Win32Shell::LaunchProgram(const std::string& path, int showStyle) {
     return true;
 }
 
-bool Win32Shell::NotifyIcon(std::uint32_t message, const TrayIconRecord& record) {
-#if defined(_WIN64)
-    // The 64-bit platform record has pointer-sized handles: convert field by field, handles
-    // sign-extended as the platform does.
+NOTIFYICONDATAA ToNotifyIconData(const TrayIconRecord& record) {
     NOTIFYICONDATAA data{};
+#if defined(_WIN64)
+    // The 64-bit platform record has pointer-sized handles: converted field by field, handles
+    // sign-extended as the platform does.
     data.cbSize = NOTIFYICONDATAA_V1_SIZE;
     data.hWnd = reinterpret_cast<HWND>(static_cast<INT_PTR>(static_cast<std::int32_t>(ReadTrayField(record, kTrayHwnd))));
     data.uID = ReadTrayField(record, kTrayUid);
@@ -42,14 +39,17 @@ bool Win32Shell::NotifyIcon(std::uint32_t message, const TrayIconRecord& record)
     data.uCallbackMessage = ReadTrayField(record, kTrayCallbackMessage);
     data.hIcon = reinterpret_cast<HICON>(static_cast<INT_PTR>(static_cast<std::int32_t>(ReadTrayField(record, kTrayIcon))));
     std::memcpy(data.szTip, record.data() + kTrayTip, kTrayTipSize);
-    return Shell_NotifyIconA(message, &data) != FALSE;
 #else
     // On 32-bit Windows the record is the platform's version-1 structure byte for byte.
     static_assert(NOTIFYICONDATAA_V1_SIZE == kTrayIconRecordSize, "the version-1 record is 88 bytes");
-    NOTIFYICONDATAA data{};
     std::memcpy(&data, record.data(), kTrayIconRecordSize);
-    return Shell_NotifyIconA(message, &data) != FALSE;
 #endif
+    return data;
+}
+
+bool Win32Shell::NotifyIcon(std::uint32_t message, const TrayIconRecord& record) {
+    NOTIFYICONDATAA data = ToNotifyIconData(record);
+    return Shell_NotifyIconA(message, &data) != FALSE;
 }
 
 void Win32Shell::EndProcess(int exitCode) { ExitProcess(static_cast<UINT>(exitCode)); }

@@ -1,9 +1,15 @@
 // Program launch, the notification-area icon and the process end over kernel32 and shell32.
 #pragma once
 
+#include <windows.h>
+#include <shellapi.h>
+
 #include "platform/shell.h"
 
 namespace vexor::win32 {
+
+// Shell_NotifyIconA's record from the program's.
+NOTIFYICONDATAA ToNotifyIconData(const TrayIconRecord& record);
 
 class Win32Shell : public Shell {
 public:

@@ -46,7 +46,7 @@ ClassAndStyle ClassFor(ControlKind kind) {
 
 }  // namespace
 
-void FitToText(HWND control) {
+void FitToText(HWND control, int minWidth) {
     char text[512];
     const int length = GetWindowTextA(control, text, sizeof(text));
     SIZE extent{};
@@ -57,7 +57,8 @@ void FitToText(HWND control) {
     }
     RECT rect;
     GetClientRect(control, &rect);
-    SetWindowPos(control, nullptr, 0, 0, extent.cx, rect.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(control, nullptr, 0, 0, std::max<int>(extent.cx, minWidth), rect.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 Scale Scale::OfScreen() {
@@ -104,7 +105,10 @@ std::map<int, HWND> CreateControls(HWND parent, const ControlSpec* begin, const 
                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(row->id)), ProgramInstance(), nullptr);
         if (!control) throw CreationFailure(std::string("the control ") + row->name);
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.For(row->font)), FALSE);
-        if (row->sizedToText || row->kind == ControlKind::LabelButton) FitToText(control);
+        // A label-button is exactly as wide as its text; a heading sized to its text keeps at least
+        // the table's width, which is its text's in the original font.
+        if (row->kind == ControlKind::LabelButton) FitToText(control);
+        if (row->sizedToText) FitToText(control, scale.X(row->width));
         controls[row->id] = control;
         rows[row->id] = row;
     }

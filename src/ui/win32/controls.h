@@ -38,7 +38,8 @@ std::map<int, HWND> CreateControls(HWND parent, const ControlSpec* begin, const 
                                    const Fonts& fonts);
 
 void SetText(HWND control, const std::string& text);
-// Sizes a label to its text in its font, as a label that sizes itself does.
-void FitToText(HWND control);
+// Sizes a label to its text in its font, as a label that sizes itself does, or to minWidth pixels
+// when the text is narrower.
+void FitToText(HWND control, int minWidth = 0);
 
 }  // namespace vexor::win32

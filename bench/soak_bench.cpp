@@ -177,6 +177,7 @@ int main(int argc, char** argv) {
     }
     std::vector<std::string> stored;
     for (std::size_t i = 0; i < allowed.size(); ++i) stored.push_back("Window" + std::to_string(i) + "=" + allowed[i]);
+    std::sort(stored.begin(), stored.end());
     Check(StoredValues() == stored, "the registry does not hold the allowed list");
     // Flat: the lists grow with their entries, the windows and handles do not.
     Check(late.windows == early.windows, "the program's windows grew");

@@ -86,14 +86,22 @@ vexor_wine_start() {
     vexor_wine_server_stop
     touch "$WINEPREFIX/.vexor-ready"
   fi
-  # Wine's own fonts ("MS Sans Serif", Tahoma, Marlett), which Debian's Wine does not look for:
-  # without them everything is drawn in a wider substitute.
-  cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" ||
-    { echo "could not copy Wine's fonts into $WINEPREFIX" >&2; return 1; }
+  vexor_wine_fonts wine || { echo "could not copy Wine's fonts into $WINEPREFIX" >&2; return 1; }
   vexor_wine_server || { echo "wineserver did not start for $WINEPREFIX" >&2; return 1; }
   # The resolution of the screen starts at 96 dots per inch, whatever a stopped run left.
   vexor_wine reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null 2>&1 || true
   vexor_wine cmd /c exit >/dev/null 2>&1 || { echo "Wine cannot run programs in $WINEPREFIX" >&2; return 1; }
+}
+
+# vexor_wine_fonts wine|fallback: Wine's own fonts ("MS Sans Serif", Tahoma, Marlett) in the
+# prefix, which Debian's Wine does not look for by itself; or none, and everything is drawn in a
+# wider substitute. Wine takes the change when its server starts again.
+vexor_wine_fonts() {
+  local dir="$WINEPREFIX/drive_c/windows/Fonts" font
+  mkdir -p "$dir" || return 1
+  for font in /usr/share/wine/fonts/*; do
+    if [ "$1" = wine ]; then cp -n "$font" "$dir/" || return 1; else rm -f "$dir/$(basename "$font")"; fi
+  done
 }
 
 # Stops every Wine process of the prefix, then the X server.

@@ -38,7 +38,7 @@ constexpr char kCancelItem[] = "Cancel";
 constexpr char kSeparator[] = "-";
 
 // The splash and About windows.
-constexpr char kSplashText[] = "Taking Snapshop of Internet Explorer...";
+constexpr char kSplashText[] = "Taking Snapshot of Internet Explorer...";
 constexpr char kVersionLabel[] = "Version";  // until the version line replaces it
 constexpr char kAboutDescription[] =
     "This is a re-make of the original Vexor. It has been re-built from the ground up and works much better than "

@@ -28,14 +28,26 @@ struct ControlSpec {
     bool sizedToText = false;  // the width follows the text (label-buttons always do)
 };
 
-// Whether the layout's control of that identifier is a label-button.
+// The layout's row of a control, or nullptr.
+template <std::size_t N>
+constexpr const ControlSpec* FindControl(const ControlSpec (&layout)[N], int controlId) {
+    for (const ControlSpec& row : layout) {
+        if (row.id == controlId) return &row;
+    }
+    return nullptr;
+}
+
 template <std::size_t N>
 constexpr bool IsLabelButton(const ControlSpec (&layout)[N], int controlId) {
-    for (const ControlSpec& row : layout) {
-        if (row.id == controlId) return row.kind == ControlKind::LabelButton;
-    }
-    return false;
+    const ControlSpec* row = FindControl(layout, controlId);
+    return row != nullptr && row->kind == ControlKind::LabelButton;
 }
+
+// A control's place along its row, in pixels.
+struct Span {
+    int left;
+    int width;
+};
 
 constexpr int kTwipsPerInch = 1440;
 

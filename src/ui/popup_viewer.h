@@ -44,6 +44,18 @@ constexpr ControlSpec kViewerLayout[] = {
     {kLabel3Id, "Label3", ControlKind::Label, kSizesHeading, 240, 4680, 1815, 255, 0, 0, FontKind::WindowDefault},
 };
 
+// The viewer's visible controls placed for the widths their texts need at the screen's dots per
+// inch (pixels, by control: the label-buttons and the heading; for the pause label the wider of its
+// two captions). Label-buttons stay as wide as their texts and keep the table's gaps, the heading
+// keeps at least its table width, and the window is as wide as the table or as the bottom row or
+// the heading with "Hide" need; "Hide" and the list keep their distance from its right edge. With
+// the original font's widths this is the table itself.
+struct ViewerPlacement {
+    int clientWidth;
+    std::map<int, Span> controls;
+};
+ViewerPlacement PlaceViewer(int dotsPerInch, const std::map<int, int>& textWidths);
+
 class PopupViewer {
 public:
     PopupViewer(Toolkit& toolkit, WindowSystem& windows, AllowedTitleStore& store)

@@ -1,6 +1,16 @@
 #include "ui/splash.h"
 
+#include <algorithm>
+
 namespace vexor {
+
+SplashPlacement PlaceSplash(int dotsPerInch, int textWidth) {
+    auto px = [dotsPerInch](int twips) { return TwipsToPixels(twips, dotsPerInch); };
+    const ControlSpec& label = *FindControl(kSplashLayout, kSplashLabelId);
+    const int labelWidth = std::max(px(label.width), textWidth);
+    const int margin = px(kSplashClientWidth - label.left - label.width);
+    return {std::max(px(kSplashClientWidth), px(label.left) + labelWidth + margin), labelWidth};
+}
 
 SplashWindow::SplashWindow(Toolkit& toolkit)
     : timer1_(toolkit.CreateTimer(kSplashTimerMs, false, [this] { Timer1_Timer(); })) {}

@@ -21,6 +21,14 @@ constexpr ControlSpec kSplashLayout[] = {
     {kSplashLabelId, "Label1", ControlKind::Label, kSplashText, 56 * 15, 16 * 15, 193 * 15, 17 * 15, -1, 0, FontKind::WindowDefault},
 };
 
+// The splash's client width and its label's width for the width the label's text needs (pixels):
+// the label shows its whole text and keeps the table's margin to the right edge.
+struct SplashPlacement {
+    int clientWidth;
+    int labelWidth;
+};
+SplashPlacement PlaceSplash(int dotsPerInch, int textWidth);
+
 class SplashWindow {
 public:
     explicit SplashWindow(Toolkit& toolkit);

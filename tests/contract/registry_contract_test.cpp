@@ -66,38 +66,6 @@ TEST_F(RegistryContract, ReadDecodesEachTypeWithinTheStoredLengthAndFallsBackFor
     for (const NamedValue& value : listing->values) EXPECT_EQ(value.value, Read(value.name)) << value.name;
 }
 
-TEST_F(RegistryContract, WrittenIntegersTextAndBytesReadBackUnchanged) {
-    const std::pair<RegistryValue, RegistryValue> cases[] = {
-        {std::int16_t{-2}, std::int32_t{-2}},  // sign-extended to a DWORD
-        {"Caf\xE9 - Internet Explorer"s, "Caf\xE9 - Internet Explorer"s},  // a text is stored with its NUL
-        {std::int32_t{0x12345678}, std::int32_t{0x12345678}},
-        {""s, ""s},
-        {ByteSequence{5, {0x00, 0x7F, 0x80, 0xFF}, 1}, ByteSequence{0, {0x00, 0x7F, 0x80, 0xFF}, 1}},
-    };
-    bool upper = false;  // one value in whatever case its name is written
-    for (const auto& [written, read] : cases) {
-        EXPECT_TRUE(registry_.WriteValue(kHkeyLocalMachine, key_, (upper = !upper) ? "VALUE" : "value", written));
-        EXPECT_EQ(Read("Value"), read);
-    }
-    EXPECT_EQ(registry_.Open(kHkeyLocalMachine, key_, kKeyRead).Info().value().values, 1u);
-}
-
-TEST_F(RegistryContract, WriteRefusesOtherKindsWith1001AndBadByteSequencesWith9AfterCreatingTheKey) {
-    const std::pair<RegistryValue, int> cases[] = {
-        {OtherKind::Boolean, 1001}, {EmptyValue{}, 1001}, {ByteSequence{0, {}, 1}, 9}, {ByteSequence{0, {1, 2}, 2}, 9},
-    };
-    for (const auto& [refused, number] : cases) {
-        try {
-            registry_.WriteValue(kHkeyLocalMachine, key_, "Refused", refused);
-            ADD_FAILURE() << "nothing raised for " << number;
-        } catch (const RuntimeError& error) {
-            EXPECT_EQ(error.Number(), number);
-            EXPECT_STREQ(error.what(), number == 9 ? "Subscript out of range" : "Unsupported value type");
-        }
-    }
-    EXPECT_EQ(registry_.Open(kHkeyLocalMachine, key_, kKeyRead).Info().value().values, 0u);
-}
-
 TEST_F(RegistryContract, KeyOpenedForReadingCannotChangeAndOneWithSubkeysCannotBeDeleted) {
     EXPECT_TRUE(registry_.DeleteKey(kHkeyLocalMachine, key_));  // a missing key is gone
     PutRaw("Window3", kRegSz, "t\0"s);

@@ -146,33 +146,16 @@ std::vector<InkRow> InkRows(const Pixels& pixels, COLORREF background) {
     return rows;
 }
 
-int InkWidth(const LOGFONTA& font, const std::string& text) {
+int TextWidth(const LOGFONTA& font, const std::string& text) {
     HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 400, 60);
-    HGDIOBJ previousBitmap = SelectObject(memory, bitmap);
     HFONT handle = CreateFontIndirectA(&font);
-    HGDIOBJ previousFont = SelectObject(memory, handle);
-    const RECT all{0, 0, 400, 60};
-    FillRect(memory, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    SetTextColor(memory, RGB(0, 0, 0));
-    SetBkMode(memory, TRANSPARENT);
-    TextOutA(memory, 10, 10, text.c_str(), static_cast<int>(text.size()));
-    int left = 400, right = -1;
-    for (int y = 0; y < 60; ++y) {
-        for (int x = 0; x < 400; ++x) {
-            if (GetPixel(memory, x, y) == RGB(255, 255, 255)) continue;
-            left = std::min(left, x);
-            right = std::max(right, x);
-        }
-    }
-    SelectObject(memory, previousFont);
+    HGDIOBJ previous = SelectObject(screen, handle);
+    SIZE size{};
+    GetTextExtentPoint32A(screen, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(screen, previous);
     DeleteObject(handle);
-    SelectObject(memory, previousBitmap);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
     ReleaseDC(nullptr, screen);
-    return right - left + 1;
+    return size.cx;
 }
 
 void CleanSlate() {
@@ -198,11 +181,7 @@ std::vector<std::string> StoredValues() {
         values.push_back(std::string(name) + "=" + (type == REG_SZ ? reinterpret_cast<char*>(data) : "(not text)"));
     }
     RegCloseKey(key);
-    // By index: a shorter name is a smaller number.
-    std::sort(values.begin(), values.end(), [](const std::string& a, const std::string& b) {
-        const auto nameA = a.substr(0, a.find('=')), nameB = b.substr(0, b.find('='));
-        return nameA.size() != nameB.size() ? nameA.size() < nameB.size() : nameA < nameB;
-    });
+    std::sort(values.begin(), values.end());
     return values;
 }
 

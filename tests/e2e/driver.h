@@ -76,12 +76,12 @@ struct InkRow {
     int Width() const { return right - left + 1; }
 };
 std::vector<InkRow> InkRows(const Pixels& pixels, COLORREF background);
-// The width of the ink of a text drawn in a font.
-int InkWidth(const LOGFONTA& font, const std::string& text);
+// The width of a text in a font, the ink of its glyphs with the room around them.
+int TextWidth(const LOGFONTA& font, const std::string& text);
 
 // No demo browser running and no allowed title stored.
 void CleanSlate();
-// The titles key's values as "name=text", in order of index, read straight from the registry; and
+// The titles key's values as "name=text", sorted, read straight from the registry; and
 // values written there as an earlier run or a user's "reg add" would.
 std::vector<std::string> StoredValues();
 void StoreValues(const std::vector<std::pair<std::string, std::string>>& values);

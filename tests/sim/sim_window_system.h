@@ -56,8 +56,6 @@ public:
     void SetTitleByUser(WindowHandle window, const std::string& title) { Window(window).title = title; }
     // Each posted WM_CLOSE is handed to this hook as the work to do when it arrives.
     void SetPostHook(std::function<void(std::function<void()>)> hook) { postHook_ = std::move(hook); }
-    // Runs after every title read: lets a test close a window in the middle of a tick.
-    void SetAfterTitleRead(std::function<void(WindowHandle)> hook) { afterTitleRead_ = std::move(hook); }
 
     bool Exists(WindowHandle window) const { return windows_.count(window) != 0; }
     SimWindow& Window(WindowHandle window) { return windows_.at(window); }
@@ -69,7 +67,6 @@ public:
     std::int32_t GetWindowTextA(WindowHandle window, char* buffer, std::int32_t maxCount) override {
         const std::string title = Exists(window) ? Window(window).title.substr(0, std::size_t(maxCount - 1)) : "";
         std::memcpy(buffer, title.c_str(), title.size() + 1);
-        if (afterTitleRead_) afterTitleRead_(window);
         return static_cast<std::int32_t>(title.size());
     }
     std::int32_t GetWindowPlacement(WindowHandle window, WindowPlacement* placement) override {
@@ -134,7 +131,6 @@ private:
     WindowHandle foreground_ = 0;
     WindowHandle lastHandle_ = 0x1001c;
     std::function<void(std::function<void()>)> postHook_;
-    std::function<void(WindowHandle)> afterTitleRead_;
     std::vector<WindowCall> calls_;
 };
 

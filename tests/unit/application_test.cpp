@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 
 #include "monitor/startup.h"
@@ -93,7 +94,7 @@ TEST_F(AppTest, MaximizedLaunchedBrowserIsMeasuredAtItsNormalSizeAndClosedEvenWi
     EXPECT_EQ(lists_.OKWinSizes.At(0), "1400");
     EXPECT_FALSE(windows_.Exists(browser));
     EXPECT_EQ(windows_.Calls()[windows_.Calls().size() - 2].number, -1);  // enabled again before the close
-    EXPECT_EQ(Told("could not create the timer of its settle delay"), 1);
+    EXPECT_EQ(Told("could not create the timer of its settle delay."), 1);
 }
 
 TEST_F(AppTest, OnlyADoubleClickShowsTheViewerAndOnlyARightButtonReleaseOpensTheMenu) {
@@ -134,15 +135,19 @@ TEST_F(AppTest, ExitAnsweredYesRemovesTheIconAndEndsAtOnceUndoingNothing) {
 }
 
 TEST_F(AppTest, AboutIsOneWindowLoadedOncePerOpeningWithEachNumbersOwnDigits) {
+    int shown = 0;
+    app_.About().changed = [&] { ++shown; };
     app_.MenuItem_Click(TrayItem::mabout);
     app_.MenuItem_Click(TrayItem::mabout);
-    EXPECT_EQ(versionReads_, 1);
+    EXPECT_EQ(versionReads_ * 10 + shown, 12);  // loaded once, shown (and brought forward) twice
     EXPECT_EQ(app_.About().VersionText(), "Version 1.1.5");
     app_.About().Close();
     version_ = {65535, 10, 0};
     app_.MenuItem_Click(TrayItem::mabout);
     EXPECT_EQ(versionReads_, 2);
     EXPECT_EQ(app_.About().VersionText(), "Version 65535.10.0");
+    app_.About().CreationFailed();
+    EXPECT_EQ(Told("could not create the About window."), 1);
 }
 
 TEST_F(AppTest, PauseTogglesReadTheirOwnCaptionAndBothCaptionsStayTrueWhenTheCheckCannotStart) {
@@ -160,7 +165,8 @@ TEST_F(AppTest, PauseTogglesReadTheirOwnCaptionAndBothCaptionsStayTrueWhenTheChe
     Fire(kCmdDeleteId);  // the check cannot start after the edit: told, and shown paused
     EXPECT_EQ(app_.Tray().mpauseCaption, "Resume");
     app_.MenuItem_Click(TrayItem::mpause);  // nor when Resume tries again
-    EXPECT_EQ(Told("could not create the timer of its foreground check"), 2);
+    EXPECT_EQ(Told("could not create the timer of its foreground check."), 2);
+    EXPECT_EQ(Told("could not be saved"), 0);
     EXPECT_EQ(app_.Viewer().CmdPauseCaption(), "Resume");
 }
 
@@ -188,6 +194,23 @@ TEST_F(AppTest, EachRemainingRowRunsItsOwnHandlerAndTheBackgroundResetsEveryHigh
     app_.Form_MouseMove();
     EXPECT_EQ(redrawn, labels);
     for (int id : labels) EXPECT_EQ(app_.Viewer().LabelColor(id), 18) << id;
+}
+
+TEST(LayoutTest, WiderTextsMoveWhatFollowsAndWidenTheWindowJustEnoughAndTheOriginalOnesMoveNothing) {
+    // Pixels at 96 dpi, by control: Delete, Delete All, Show Last Popup, Pause (as wide as "Resume"), the heading.
+    auto place = [](int d, int a, int s, int p, int h) {
+        return PlaceViewer(96, {{kCmdDeleteId, d}, {kLabel5Id, a}, {kCmdShowId, s}, {kCmdPauseId, p}, {kLabel1Id, h}});
+    };
+    std::vector<int> spans;
+    for (const auto& [id, span] : place(31, 45, 84, 42, 151).controls) spans.insert(spans.end(), {span.left, span.width});
+    EXPECT_EQ(place(31, 45, 84, 42, 151).clientWidth, 246);  // the original font's widths: the table's places
+    EXPECT_EQ(spans, (std::vector<int>{8, 230, 189, 49, 200, 42, 104, 84, 8, 31, 8, 166, 48, 45}));
+    const ViewerPlacement wider = place(40, 60, 100, 50, 151);  // each keeps its gap: 9, 11, 12 pixels
+    EXPECT_EQ(wider.controls.at(kCmdPauseId).left, 8 + 40 + 9 + 60 + 11 + 100 + 12);
+    EXPECT_EQ(wider.clientWidth, 240 + 50 + 4);                        // and 4 pixels of background
+    EXPECT_EQ(wider.controls.at(kCmdHideId).left, 294 - 8 - 49);      // Hide 8 pixels from the edge
+    EXPECT_EQ(place(31, 45, 84, 42, 200).clientWidth, 8 + 200 + 15 + 49 + 8);  // the heading, its gap, Hide
+    EXPECT_EQ(PlaceSplash(96, 220).clientWidth + PlaceSplash(96, 150).clientWidth, (56 + 220 + 9) + 258);
 }
 
 TEST(TrayIconRecordTest, NumbersAreLittleEndianAfterTheSizeAndTheTipIsCutTo63ThenZeroThenSpaces) {

@@ -46,19 +46,28 @@ ClassAndStyle ClassFor(ControlKind kind) {
 
 }  // namespace
 
-void FitToText(HWND control, int minWidth) {
-    char text[512];
-    const int length = GetWindowTextA(control, text, sizeof(text));
+int TextWidth(HWND control, const std::string& text) {
     SIZE extent{};
-    {
-        ScopedGetDC dc(control);
-        ScopedSelectFont font(dc.Get(), reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
-        GetTextExtentPoint32A(dc.Get(), text, length, &extent);
-    }
+    ScopedGetDC dc(control);
+    ScopedSelectFont font(dc.Get(), reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    GetTextExtentPoint32A(dc.Get(), text.c_str(), static_cast<int>(text.size()), &extent);
+    return extent.cx;
+}
+
+void FitToText(HWND control) {
+    char text[512];
+    GetWindowTextA(control, text, sizeof(text));
     RECT rect;
     GetClientRect(control, &rect);
-    SetWindowPos(control, nullptr, 0, 0, std::max<int>(extent.cx, minWidth), rect.bottom,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(control, nullptr, 0, 0, TextWidth(control, text), rect.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void PlaceAlongRow(HWND control, int left, int width) {
+    RECT rect;
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+    SetWindowPos(control, nullptr, left, rect.top, width > 0 ? width : rect.right - rect.left, rect.bottom - rect.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 Scale Scale::OfScreen() {
@@ -105,10 +114,7 @@ std::map<int, HWND> CreateControls(HWND parent, const ControlSpec* begin, const 
                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(row->id)), ProgramInstance(), nullptr);
         if (!control) throw CreationFailure(std::string("the control ") + row->name);
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.For(row->font)), FALSE);
-        // A label-button is exactly as wide as its text; a heading sized to its text keeps at least
-        // the table's width, which is its text's in the original font.
-        if (row->kind == ControlKind::LabelButton) FitToText(control);
-        if (row->sizedToText) FitToText(control, scale.X(row->width));
+        if (row->sizedToText || row->kind == ControlKind::LabelButton) FitToText(control);
         controls[row->id] = control;
         rows[row->id] = row;
     }

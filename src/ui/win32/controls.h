@@ -38,8 +38,10 @@ std::map<int, HWND> CreateControls(HWND parent, const ControlSpec* begin, const 
                                    const Fonts& fonts);
 
 void SetText(HWND control, const std::string& text);
-// Sizes a label to its text in its font, as a label that sizes itself does, or to minWidth pixels
-// when the text is narrower.
-void FitToText(HWND control, int minWidth = 0);
+// The width of a text in a control's font, in pixels; a label sized to its own text, as a label
+// that sizes itself is; a control moved along its row to a left edge, and to a width unless 0.
+int TextWidth(HWND control, const std::string& text);
+void FitToText(HWND control);
+void PlaceAlongRow(HWND control, int left, int width = 0);
 
 }  // namespace vexor::win32

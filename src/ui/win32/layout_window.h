@@ -32,6 +32,7 @@ protected:
     void Destroy();
 
     HWND Control(int controlId) const { return controls_.at(controlId); }
+    int DotsPerInch() const { return scale_.dpiX; }
 
 private:
     void Build(Frame frame, int clientWidthTwips, int clientHeightTwips, const ControlSpec* begin,

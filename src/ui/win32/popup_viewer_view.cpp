@@ -28,6 +28,20 @@ PopupViewerView::PopupViewerView(Application& app) : app_(app) {
     Build({kViewerWindow, kViewerClassName, model.Caption().c_str(), WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN,
            WS_EX_TOOLWINDOW, nullptr, 0, 0},
           kViewerClientWidth, kViewerClientHeight, kViewerLayout);
+    // Text wider than the table's (another font) moves the controls and widens the window, so that
+    // no text is cut and every control keeps background around it.
+    std::map<int, int> textWidths;
+    for (const ControlSpec& row : kViewerLayout) {
+        if (row.parentId == 0 && (row.sizedToText || row.kind == ControlKind::LabelButton)) {
+            textWidths[row.id] = TextWidth(Control(row.id), row.text);
+        }
+    }
+    textWidths[kCmdPauseId] = std::max(TextWidth(Control(kCmdPauseId), kPauseCaption), TextWidth(Control(kCmdPauseId), kResumeCaption));
+    const ViewerPlacement placed = PlaceViewer(DotsPerInch(), textWidths);
+    for (const auto& [id, span] : placed.controls) {
+        PlaceAlongRow(Control(id), span.left, IsLabelButton(kViewerLayout, id) ? 0 : span.width);  // sized to its caption
+    }
+    SetClientWidth(placed.clientWidth);
 
     // Each list box starts with what its list holds (the titles loaded before the window was
     // made), then follows it change by change.

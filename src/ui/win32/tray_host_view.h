@@ -10,7 +10,6 @@ namespace vexor::win32 {
 class TrayHostView : public WindowBase {
 public:
     explicit TrayHostView(Application& app);
-    HMENU Menu() const { return menu_.Get(); }
 
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -48,6 +48,19 @@ void WindowBase::Create(const Frame& frame) {
     }
 }
 
+void WindowBase::SetClientWidth(int width) {
+    RECT client, now;
+    GetClientRect(Hwnd(), &client);
+    GetWindowRect(Hwnd(), &now);
+    if (client.right == width) return;
+    RECT outer{0, 0, width, client.bottom};
+    AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrA(Hwnd(), GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrA(Hwnd(), GWL_EXSTYLE)));
+    const int grown = (outer.right - outer.left) - (now.right - now.left);
+    SetWindowPos(Hwnd(), nullptr, now.left - grown / 2, now.top, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 LRESULT WindowBase::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(window_.Get(), message, wParam, lParam);
 }

@@ -41,6 +41,8 @@ protected:
     // hidden, centred on the screen's work area, with the given client size. Throws
     // CreationFailure, naming the window, when either cannot be made.
     void Create(const Frame& frame);
+    // A new client width, the window still centred where it was.
+    void SetClientWidth(int width);
     void Destroy() { window_.Reset(); }
 
     virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);

@@ -89,7 +89,6 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) 2003 ${PUBLISHER}"
 
 LangString ProgramRunning ${LANG_ENGLISH} "${PRODUCT} is running. Exit it from its tray icon's menu, then choose Retry."
 LangString RemoveTitles ${LANG_ENGLISH} "Also remove your list of allowed pop-up titles?"
-LangString Needs64Bit ${LANG_ENGLISH} "This test build of ${PRODUCT} needs 64-bit Windows."
 
 ; Both the installer and the uninstaller refuse to touch the program while it runs: its file
 ; cannot be replaced or removed then, and it would write its list again on exit.
@@ -198,13 +197,6 @@ SectionEnd
 !insertmacro MUI_FUNCTION_DESCRIPTION_END
 
 Function .onInit
-  !ifdef X64
-    ${IfNot} ${RunningX64}
-      MessageBox MB_OK|MB_ICONSTOP "$(Needs64Bit)" /SD IDOK
-      SetErrorLevel 2
-      Quit
-    ${EndIf}
-  !endif
   SetRegView ${REG_VIEW}
   ; /NOSTARTUP leaves out the start with Windows, also in a silent install.
   ${GetParameters} $0
@@ -245,13 +237,18 @@ Section "Uninstall"
     DeleteRegKey HKLM "${TITLES_KEY}"
     ; This user's copy, written while the program ran without administrator rights. On 64-bit
     ; Windows it lies in the 64-bit view, under WOW6432Node.
-    ${If} ${RunningX64}
-      SetRegView 64
-      DeleteRegKey HKCU "${VIRTUAL_STORE}\WOW6432Node\Tessaly\Popup\Windows"
-      SetRegView ${REG_VIEW}
-    ${Else}
-      DeleteRegKey HKCU "${VIRTUAL_STORE}\Tessaly\Popup\Windows"
-    ${EndIf}
+    !ifdef X64
+      ; The test build runs on 64-bit Windows only, and in the 64-bit view.
+      StrCpy $0 "${VIRTUAL_STORE}\WOW6432Node\Tessaly\Popup\Windows"
+    !else
+      StrCpy $0 "${VIRTUAL_STORE}\Tessaly\Popup\Windows"
+      ${If} ${RunningX64}
+        StrCpy $0 "${VIRTUAL_STORE}\WOW6432Node\Tessaly\Popup\Windows"
+        SetRegView 64
+      ${EndIf}
+    !endif
+    DeleteRegKey HKCU $0
+    SetRegView ${REG_VIEW}
   keep_titles:
 
   DeleteRegValue HKLM "${RUN_KEY}" "${PRODUCT}"

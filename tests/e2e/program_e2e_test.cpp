@@ -204,7 +204,7 @@ TEST_F(VexorE2E, ViewerAndSplashKeepEveryTextWholeAndBackgroundAroundEachControl
     auto pixels = [dpi](int twips) { return (twips * dpi + 720) / 1440; };
     Vexor vexor;
     HWND splash = vexor.Await("VexorSplash");
-    ASSERT_NE(splash, nullptr);
+    ASSERT_TRUE(splash && WaitUntil([&] { return IsWindowVisible(splash) != FALSE; }));  // made, placed and shown
     EXPECT_EQ(ControlText(splash, 202), "Taking Snapshot of Internet Explorer...");
     ExpectWhole(splash, 202, false, dpi);
     const RECT splashArea = ClientOnScreen(splash), label = WindowOnScreen(GetDlgItem(splash, 202));

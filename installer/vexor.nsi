@@ -91,7 +91,7 @@ LangString ProgramRunning ${LANG_ENGLISH} "${PRODUCT} is running. Exit it from i
 LangString RemoveTitles ${LANG_ENGLISH} "Also remove your list of allowed pop-up titles?"
 
 ; Both the installer and the uninstaller refuse to touch the program while it runs: its file
-; cannot be replaced or removed then, and it would write its list again on exit.
+; cannot be replaced or removed then.
 !macro RUNNING_CHECKS un
   ; Pushes 1 when Vexor 2003 runs, else 0.
   Function ${un}ProgramRunning
@@ -171,8 +171,9 @@ Section "${PRODUCT}" SecProgram
   ; the value again when it is chosen.
   DeleteRegValue HKLM "${RUN_KEY}" "${PRODUCT}"
 
-  ; _?= runs the uninstaller where it is, so that whoever starts it waits for the end and gets
-  ; its exit code (otherwise it starts a copy of itself and returns 0 at once). It must come last.
+  ; _?= (last on the command line) runs the uninstaller where it is, so that whoever starts it
+  ; waits for the end and gets its exit code; without it, it starts a copy of itself in Temp and
+  ; returns 0 at once.
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"

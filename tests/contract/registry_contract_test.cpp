@@ -2,16 +2,23 @@
 // natively and against the real registry under Wine.
 #include <gtest/gtest.h>
 
-#include <memory>
-
-#include "platform/registry.h"
+#ifdef _WIN32
+#include "platform/win32/win32_registry.h"
+#else
+#include "sim/sim_registry.h"
+#endif
 
 namespace vexor::contract {
-
-// The simulated registry natively, the real one under Wine (the two registry harness files).
-std::unique_ptr<RegistryApi> MakeRegistry();
-
 namespace {
+
+#ifdef _WIN32
+using Registry = win32::Win32RegistryApi;
+#else
+// Every case closes what it opened, also when write value raises.
+struct Registry : sim::SimRegistry {
+    ~Registry() override { EXPECT_EQ(OpenHandles(), 0) << "a key was left open"; }
+};
+#endif
 
 using namespace std::string_literals;
 
@@ -30,8 +37,8 @@ protected:
         ASSERT_TRUE(key.Set(name, type, std::vector<std::uint8_t>(data.begin(), data.end())));
     }
 
-    std::unique_ptr<RegistryApi> api_ = MakeRegistry();
-    RegistryModule registry_{*api_};
+    Registry api_;
+    RegistryModule registry_{api_};
     const std::string scratch_ = "SOFTWARE\\VexorContractScratch";
     const std::string level1_ = scratch_ + "\\Level1";
     const std::string key_ = level1_ + "\\Level2";
@@ -82,18 +89,18 @@ TEST_F(RegistryContract, KeyOpenedForReadingCannotChangeAndOneWithSubkeysCannotB
 TEST_F(RegistryContract, EnumerationAndKeyInfoGiveTheLengthsThatBuffersNeed) {
     PutRaw("Window12", kRegBinary, std::string(300, 'b'));
     RegistryKey key = 0;
-    ASSERT_EQ(api_->RegOpenKeyExA(kHkeyLocalMachine, key_, kKeyRead, &key), kErrorSuccess);
+    ASSERT_EQ(api_.RegOpenKeyExA(kHkeyLocalMachine, key_, kKeyRead, &key), kErrorSuccess);
     char name[16];
     std::uint8_t data[300];
     std::uint32_t nameLength = 8, type = kRegNone, length = 300;  // no room for the name's NUL
-    EXPECT_EQ(api_->RegEnumValueA(key, 0, name, &nameLength, &type, data, &length), kErrorMoreData);
+    EXPECT_EQ(api_.RegEnumValueA(key, 0, name, &nameLength, &type, data, &length), kErrorMoreData);
     nameLength = 9;
     length = 299;  // one byte short: the type and the length needed come back
-    EXPECT_EQ(api_->RegEnumValueA(key, 0, name, &nameLength, &type, data, &length), kErrorMoreData);
+    EXPECT_EQ(api_.RegEnumValueA(key, 0, name, &nameLength, &type, data, &length), kErrorMoreData);
     EXPECT_EQ(type, kRegBinary);
     EXPECT_EQ(length, 300u);
-    EXPECT_EQ(api_->RegEnumValueA(key, 1, name, &nameLength, &type, data, &length), kErrorNoMoreItems);
-    api_->RegCloseKey(key);
+    EXPECT_EQ(api_.RegEnumValueA(key, 1, name, &nameLength, &type, data, &length), kErrorNoMoreItems);
+    api_.RegCloseKey(key);
 
     PutRaw("Twenty characters!!!", kRegSz, "x\0"s);
     const KeyInfo info = registry_.Open(kHkeyLocalMachine, key_, kKeyRead).Info().value();

@@ -8,7 +8,8 @@
 
 namespace vexor::e2e {
 
-std::string ProgramPath(const char* fileName) {
+// A program of the folder this one runs from.
+static std::string ProgramPath(const char* fileName) {
     char path[MAX_PATH];
     const std::string self(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
     return self.substr(0, self.find_last_of('\\') + 1) + fileName;
@@ -63,7 +64,7 @@ std::string Vexor::AwaitStartup() {
         return "the browser was not launched";
     }
     if (!WaitUntil([&] { return !IsWindow(browser); }, 15000)) return "the snapshot did not close the browser";
-    if (!WaitUntil([this] { return TrayIconExists(host); })) return "no tray icon";
+    if (!WaitUntil([this] { return TrayIcon(NIM_MODIFY, host); })) return "no tray icon";
     return "";
 }
 
@@ -94,12 +95,12 @@ bool Vexor::HideViewer() const {
     return hidden;
 }
 
-bool TrayIconExists(HWND host) {
+bool TrayIcon(DWORD message, HWND host) {
     NOTIFYICONDATAA data{};
     data.cbSize = NOTIFYICONDATAA_V1_SIZE;
     data.hWnd = host;
     data.uID = 1;
-    return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
+    return Shell_NotifyIconA(message, &data) != FALSE;
 }
 
 win32::ScopedWindow OpenWindow(const std::string& title, int width, int height) {

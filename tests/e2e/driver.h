@@ -3,6 +3,9 @@
 // typed here and in the tests from the behaviour, never read from the program's constants.
 #pragma once
 
+#include <windows.h>
+#include <shellapi.h>
+
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,9 +24,6 @@ enum MenuDowns { kPopupViewerItem = 1, kShowLastPopupItem, kPauseItem, kAboutIte
 // Control identifiers of the viewer, by which the driver finds its controls.
 enum ViewerControl { kAllowedList = 101, kHideButton = 104, kTrappedList = 106, kPauseLabel = 109, kShowLastLabel = 110,
                      kDeleteLabel = 111, kHeading = 112, kDeleteAllLabel = 113 };
-
-// A program of the folder this one runs from.
-std::string ProgramPath(const char* fileName);
 
 // A started program; killed when the object goes, unless it has ended.
 class Program {
@@ -62,8 +62,9 @@ public:
     HWND viewer = nullptr;
 };
 
-// Whether the taskbar holds the icon (window, 1): only then does a modify without flags work.
-bool TrayIconExists(HWND host);
+// Shell_NotifyIconA on the icon (window, 1) with no flags: NIM_MODIFY succeeds only while the
+// taskbar holds it (whether it exists), NIM_DELETE takes it away as a taskbar restart does.
+bool TrayIcon(DWORD message, HWND host);
 
 // A window of this process with a title and an outer size, shown and in front.
 win32::ScopedWindow OpenWindow(const std::string& title, int width, int height);

@@ -4,7 +4,12 @@
 // foreground, the registry key and the browser.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <sddl.h>
+
+#include <algorithm>
 #include <cstdlib>
+#include <tuple>
 
 #include "e2e/driver.h"
 
@@ -39,7 +44,8 @@ void Answer(const Vexor& vexor, const char* question, int answer) {
     ASSERT_TRUE(WaitUntil([box] { return !IsWindow(box); }));
 }
 
-// The screen's dots per inch: 96 unless scripts/test set another, which it names.
+// The screen's dots per inch: 96 unless scripts/test set another, which it names; and twips in
+// pixels at it.
 int ScreenDpi() {
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
@@ -48,6 +54,7 @@ int ScreenDpi() {
     EXPECT_EQ(dpi, named ? std::atoi(named) : 96) << "the resolution was not set";
     return dpi;
 }
+int Px(int twips) { return (twips * ScreenDpi() + 720) / 1440; }
 
 // The allowed titles from the registry to the list on screen and back: the row the user selects
 // is the one deleted, Delete All asks first, a pop-up shown from the tray menu is allowed and
@@ -80,7 +87,7 @@ TEST_F(VexorE2E, AllowedTitlesGoFromTheRegistryToTheListAndBackAcrossARestart) {
         for (int answer : {IDNO, IDYES}) {
             ASSERT_TRUE(vexor.Choose(kExitItem));
             Answer(vexor, "Are you sure you want to exit Vexor 2003?", answer);
-            EXPECT_TRUE(answer == IDYES || TrayIconExists(vexor.host));
+            EXPECT_TRUE(answer == IDYES || TrayIcon(NIM_MODIFY, vexor.host));
         }
         ASSERT_EQ(vexor.WaitForExit(), 0);
     }
@@ -98,7 +105,10 @@ void ExpectMenuDrawn(const Vexor& vexor, const char* pauseCaption) {
     PostTrayNotification(vexor.host, WM_RBUTTONUP);
     ASSERT_TRUE(WaitUntil([] { return !FindVisible("#32768").empty(); }));
     Pause(300);  // drawn
+    POINT pointer;
+    GetCursorPos(&pointer);
     RECT inside = WindowOnScreen(FindVisible("#32768").front());
+    EXPECT_EQ(inside.left, pointer.x) << "the menu's left edge is at the pointer";
     InflateRect(&inside, -3, -3);  // within the menu's frame
     const std::vector<InkRow> rows = InkRows(CaptureScreen(inside), GetSysColor(COLOR_MENU));
     PressKey(VK_ESCAPE);
@@ -125,7 +135,6 @@ void ExpectMenuDrawn(const Vexor& vexor, const char* pauseCaption) {
 // In Wine's own "MS Sans Serif", in which the table's places hold.
 TEST_F(VexorE2E, ViewerShowsItsControlsAtTheTablesPlacesHighlightsUnderThePointerAndFollowsThePause) {
     const int dpi = ScreenDpi();
-    auto pixels = [dpi](int twips) { return (twips * dpi + 720) / 1440; };
     Vexor vexor;
     ASSERT_EQ(vexor.AwaitStartup(), "");
     EXPECT_FALSE(IsWindowVisible(vexor.viewer));
@@ -138,8 +147,8 @@ TEST_F(VexorE2E, ViewerShowsItsControlsAtTheTablesPlacesHighlightsUnderThePointe
     // Other resolutions scale the font by its own steps: a pixel or two of rounding there.
     const int slack = dpi == 96 ? 0 : 2;
     const RECT client = ClientOnScreen(vexor.viewer);
-    EXPECT_NEAR(client.right - client.left, pixels(3690), slack);
-    EXPECT_EQ(client.bottom - client.top, pixels(1470));
+    EXPECT_NEAR(client.right - client.left, Px(3690), slack);
+    EXPECT_EQ(client.bottom - client.top, Px(1470));
 
     struct Seen { int id; const char* text; int left, top, width, height; };  // twips
     const Seen seen[] = {{kAllowedList, "", 120, 375, 3450, 780},         {kHideButton, "Hide", 2835, 45, 735, 255},
@@ -150,24 +159,24 @@ TEST_F(VexorE2E, ViewerShowsItsControlsAtTheTablesPlacesHighlightsUnderThePointe
     for (const Seen& control : seen) {
         const RECT r = WindowOnScreen(GetDlgItem(vexor.viewer, control.id));
         EXPECT_EQ(ControlText(vexor.viewer, control.id), control.text);
-        EXPECT_NEAR(r.left - client.left, pixels(control.left), slack) << control.text;
-        EXPECT_EQ(r.top - client.top, pixels(control.top)) << control.text;
-        EXPECT_EQ(r.bottom - r.top, pixels(control.height)) << control.text;
+        EXPECT_NEAR(r.left - client.left, Px(control.left), slack) << control.text;
+        EXPECT_EQ(r.top - client.top, Px(control.top)) << control.text;
+        EXPECT_EQ(r.bottom - r.top, Px(control.height)) << control.text;
         // A label-button is as wide as its text: the table's width in the original font at 96 dpi;
         // at other resolutions the font's own size steps decide.
         if (dpi == 96 || control.top != 1200) {
-            EXPECT_NEAR(r.right - r.left, pixels(control.width), slack) << control.text;
+            EXPECT_NEAR(r.right - r.left, Px(control.width), slack) << control.text;
         }
     }
     // Under the pointer "Delete" takes system colour 13; the bare background gives it back 18.
     auto colored = [&](int id, int index) {
         return CaptureScreen(WindowOnScreen(GetDlgItem(vexor.viewer, id))).Count(GetSysColor(index)) > 0;
     };
-    EXPECT_TRUE(colored(kDeleteLabel, 18) && !colored(kDeleteLabel, 13));
+    EXPECT_TRUE(colored(kDeleteLabel, 18) && !colored(kDeleteLabel, 13) && colored(kDeleteLabel, COLOR_BTNFACE));
     PointAt(vexor.viewer, kDeleteLabel);
     EXPECT_TRUE(WaitUntil([&] { return colored(kDeleteLabel, 13) && !colored(kDeleteLabel, 18); }));
     EXPECT_TRUE(colored(kPauseLabel, 18) && !colored(kPauseLabel, 13));
-    PointTo(vexor.viewer, {pixels(2700), pixels(150)});  // between the heading and "Hide"
+    PointTo(vexor.viewer, {Px(2700), Px(150)});  // between the heading and "Hide"
     EXPECT_TRUE(WaitUntil([&] { return colored(kDeleteLabel, 18) && !colored(kDeleteLabel, 13); }));
 
     ExpectMenuDrawn(vexor, "Pause");
@@ -194,6 +203,8 @@ void ExpectWhole(HWND window, int id, bool underlined, int dpi) {
     lstrcpyA(font.lfFaceName, "MS Sans Serif");
     const RECT r = WindowOnScreen(GetDlgItem(window, id));
     EXPECT_GE(r.right - r.left, TextWidth(font, ControlText(window, id))) << ControlText(window, id) << " cut";
+    const auto ink = InkRows(CaptureScreen(r), GetSysColor(COLOR_BTNFACE));  // an underline runs the whole width
+    EXPECT_EQ(std::any_of(ink.begin(), ink.end(), [&](const InkRow& row) { return row.Width() == r.right - r.left; }), underlined);
 }
 
 // In any font and at any resolution (scripts/test runs it in both fonts at 96, 144 and 192 dpi):
@@ -201,7 +212,6 @@ void ExpectWhole(HWND window, int id, bool underlined, int dpi) {
 // row at least at the table's gaps, "Resume" as whole as "Pause".
 TEST_F(VexorE2E, ViewerAndSplashKeepEveryTextWholeAndBackgroundAroundEachControl) {
     const int dpi = ScreenDpi();
-    auto pixels = [dpi](int twips) { return (twips * dpi + 720) / 1440; };
     Vexor vexor;
     HWND splash = vexor.Await("VexorSplash");
     ASSERT_TRUE(splash && WaitUntil([&] { return IsWindowVisible(splash) != FALSE; }));  // made, placed and shown
@@ -219,7 +229,7 @@ TEST_F(VexorE2E, ViewerAndSplashKeepEveryTextWholeAndBackgroundAroundEachControl
         const int gaps[] = {135, 165, 180};
         for (int i = 0; i < 3; ++i) {
             const int gap = WindowOnScreen(GetDlgItem(vexor.viewer, row[i + 1])).left - WindowOnScreen(GetDlgItem(vexor.viewer, row[i])).right;
-            EXPECT_GE(gap, pixels(gaps[i])) << "after " << ControlText(vexor.viewer, row[i]);
+            EXPECT_GE(gap, Px(gaps[i])) << "after " << ControlText(vexor.viewer, row[i]);
         }
         const RECT client = ClientOnScreen(vexor.viewer);
         const int visible[] = {kAllowedList, kHideButton, kHeading, kDeleteLabel, kDeleteAllLabel, kShowLastLabel, kPauseLabel};
@@ -247,18 +257,15 @@ TEST_F(VexorE2E, AboutShowsTitleThenVersionAndTheAddressesInBlue) {
     EXPECT_EQ(ControlText(about, 306), "Version 1.1.5");
     auto top = [&](int id) { return WindowOnScreen(GetDlgItem(about, id)).top; };
     EXPECT_LT(top(307), top(306));
-    auto blue = [&](int id) { return CaptureScreen(WindowOnScreen(GetDlgItem(about, id))).Count(RGB(0, 0, 255)); };
-    EXPECT_GT(blue(303), 0);  // the web address
-    EXPECT_GT(blue(302), 0);  // the e-mail address
-    EXPECT_EQ(blue(307) + blue(304), 0);
-    const RECT client = ClientOnScreen(about);
-    EXPECT_EQ(std::pair(client.right - client.left, client.bottom - client.top), std::pair(318L, 203L));  // at 96 dpi
-}
-
-// Exactly one tray host window, with its icon, in the whole session.
-void ExpectOneBlocker(const Vexor& vexor) {
-    EXPECT_EQ(FindWindows("VexorTrayHost").size(), 1u);
-    EXPECT_TRUE(TrayIconExists(vexor.host));
+    auto count = [&](int id, COLORREF color) { return CaptureScreen(WindowOnScreen(GetDlgItem(about, id))).Count(color); };
+    EXPECT_TRUE(count(303, RGB(0, 0, 255)) > 0 && count(302, RGB(0, 0, 255)) > 0);  // the web and e-mail addresses
+    EXPECT_EQ(count(307, RGB(0, 0, 255)) + count(304, RGB(0, 0, 255)) + count(307, RGB(255, 255, 255)), 0);  // on the face
+    const RECT client = ClientOnScreen(about), picture = WindowOnScreen(GetDlgItem(about, 301));
+    EXPECT_EQ(std::tuple(client.right - client.left, client.bottom - client.top, picture.right - picture.left),
+              std::tuple(318L, 203L, 48L));  // at 96 dpi
+    auto cover = OpenPopup("In front of About");  // chosen again, the same About comes to the front
+    ASSERT_TRUE(vexor.Choose(kAboutItem));
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == about; }));
 }
 
 TEST_F(VexorE2E, LaterStartsDuringAndAfterStartupShowTheViewerAndEndWithoutASecondBlocker) {
@@ -266,25 +273,40 @@ TEST_F(VexorE2E, LaterStartsDuringAndAfterStartupShowTheViewerAndEndWithoutASeco
     ASSERT_NE(vexor.Await("VexorSplash"), nullptr);
     EXPECT_EQ(Program("vexor.exe").WaitForExit(), 0);  // during the settle delay
     ASSERT_EQ(vexor.AwaitStartup(), "");
-    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(vexor.viewer) != FALSE; }));
-    ExpectOneBlocker(vexor);
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == vexor.viewer; }));  // shown, in front
+    EXPECT_TRUE(FindWindows("VexorTrayHost").size() == 1 && TrayIcon(NIM_MODIFY, vexor.host)) << "one blocker, with its icon";
 
+    // The taskbar restarted without the icon: its broadcast brings the icon back.
+    ASSERT_TRUE(TrayIcon(NIM_DELETE, vexor.host) && !TrayIcon(NIM_MODIFY, vexor.host));
+    PostMessageA(vexor.host, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return TrayIcon(NIM_MODIFY, vexor.host); }));
     ASSERT_TRUE(vexor.HideViewer()) << "Hide did not hide the viewer";
     EXPECT_EQ(Program("vexor.exe").WaitForExit(), 0);
-    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(vexor.viewer) != FALSE; }));
-    ExpectOneBlocker(vexor);
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == vexor.viewer; }));  // shown, in front
+    EXPECT_TRUE(FindWindows("VexorTrayHost").size() == 1 && TrayIcon(NIM_MODIFY, vexor.host)) << "one blocker, with its icon";
+}
+
+TEST_F(VexorE2E, WithoutInternetExplorerStartupSaysSoAndEnds) {
+    const char* browser = "c:\\program files\\internet explorer\\iexplore.exe";
+    const std::string away = std::string(browser) + ".away";
+    ASSERT_TRUE(MoveFileA(browser, away.c_str()));
+    Vexor vexor;
+    HWND box = vexor.AwaitBox();
+    MoveFileA(away.c_str(), browser);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(BoxText(box), "Vexor 2003 could not start Internet Explorer at\nc:\\program files\\internet explorer\\iexplore.exe\n\n"
+                            "Vexor 2003 needs it to learn the size of browser windows and will now close.");
+    EXPECT_TRUE(WaitUntil([box] { return ShowsIcon(IconControl(box), LoadIcon(nullptr, IDI_ERROR)); }));
+    ASSERT_TRUE(AnswerMessageBox(box, IDOK));
+    EXPECT_EQ(vexor.WaitForExit(), 1);
 }
 
 TEST_F(VexorE2E, RunningInstanceThatDeniesOrDoesNotAnswerIsToldAndTheStartEndsNonZero) {
     // This process plays an elevated running instance that refuses: it holds the mutex with an
     // empty access list, so a later start is denied even opening it, and a host window that
     // answers nothing.
-    SECURITY_DESCRIPTOR nobody;
-    InitializeSecurityDescriptor(&nobody, SECURITY_DESCRIPTOR_REVISION);
-    ACL empty;
-    InitializeAcl(&empty, sizeof(empty), ACL_REVISION);
-    SetSecurityDescriptorDacl(&nobody, TRUE, &empty, FALSE);
-    SECURITY_ATTRIBUTES attributes{sizeof(attributes), &nobody, FALSE};
+    SECURITY_ATTRIBUTES attributes{sizeof(attributes), nullptr, FALSE};
+    ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorA("D:", SDDL_REVISION_1, &attributes.lpSecurityDescriptor, nullptr));
     win32::ScopedHandle mutex(CreateMutexA(&attributes, FALSE, "Local\\Vexor2003.Instance"));
     ASSERT_TRUE(mutex);
     UnregisterClassA("VexorTrayHost", GetModuleHandleA(nullptr));  // the tray view test's
@@ -303,6 +325,7 @@ TEST_F(VexorE2E, RunningInstanceThatDeniesOrDoesNotAnswerIsToldAndTheStartEndsNo
     EXPECT_EQ(BoxText(box), "Vexor 2003 is already running, but it does not answer.\n\n"
                             "Wait a moment and start it again, or end the running Vexor 2003 in the Task Manager.");
     EXPECT_EQ(BoxButtons(box), "1");
+    EXPECT_TRUE(WaitUntil([box] { return ShowsIcon(IconControl(box), LoadIcon(nullptr, IDI_EXCLAMATION)); }));
     EXPECT_TRUE(FindWindows("VexorPopupViewer").empty());
     ASSERT_TRUE(AnswerMessageBox(box, IDOK));
     EXPECT_EQ(later.WaitForExit(), 1);

@@ -53,12 +53,12 @@ public:
         scheduled_.back()->Start(timeMs);
     }
     void After(std::int64_t delayMs, std::function<void()> action) { At(now_ + delayMs, std::move(action)); }
-    // Runs every event due up to timeMs (or now + durationMs), then sets the clock there.
-    void RunUntil(std::int64_t timeMs) {
-        for (SimTimer* next = Next(); next && next->due <= timeMs; next = Next()) PumpEvents();
-        now_ = std::max(now_, timeMs);
+    // Runs every event due within durationMs from now, then sets the clock there.
+    void RunFor(std::int64_t durationMs) {
+        const std::int64_t end = now_ + durationMs;
+        for (SimTimer* next = Next(); next && next->due <= end; next = Next()) PumpEvents();
+        now_ = std::max(now_, end);
     }
-    void RunFor(std::int64_t durationMs) { RunUntil(now_ + durationMs); }
 
     // Timers for which this answers true cannot be started, as when the platform runs out of them.
     std::function<bool(const Timer&)> refuseStart;

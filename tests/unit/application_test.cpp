@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <map>
 #include <set>
 
 #include "monitor/startup.h"
@@ -194,23 +193,6 @@ TEST_F(AppTest, EachRemainingRowRunsItsOwnHandlerAndTheBackgroundResetsEveryHigh
     app_.Form_MouseMove();
     EXPECT_EQ(redrawn, labels);
     for (int id : labels) EXPECT_EQ(app_.Viewer().LabelColor(id), 18) << id;
-}
-
-TEST(LayoutTest, WiderTextsMoveWhatFollowsAndWidenTheWindowJustEnoughAndTheOriginalOnesMoveNothing) {
-    // Pixels at 96 dpi, by control: Delete, Delete All, Show Last Popup, Pause (as wide as "Resume"), the heading.
-    auto place = [](int d, int a, int s, int p, int h) {
-        return PlaceViewer(96, {{kCmdDeleteId, d}, {kLabel5Id, a}, {kCmdShowId, s}, {kCmdPauseId, p}, {kLabel1Id, h}});
-    };
-    std::vector<int> spans;
-    for (const auto& [id, span] : place(31, 45, 84, 42, 151).controls) spans.insert(spans.end(), {span.left, span.width});
-    EXPECT_EQ(place(31, 45, 84, 42, 151).clientWidth, 246);  // the original font's widths: the table's places
-    EXPECT_EQ(spans, (std::vector<int>{8, 230, 189, 49, 200, 42, 104, 84, 8, 31, 8, 166, 48, 45}));
-    const ViewerPlacement wider = place(40, 60, 100, 50, 151);  // each keeps its gap: 9, 11, 12 pixels
-    EXPECT_EQ(wider.controls.at(kCmdPauseId).left, 8 + 40 + 9 + 60 + 11 + 100 + 12);
-    EXPECT_EQ(wider.clientWidth, 240 + 50 + 4);                        // and 4 pixels of background
-    EXPECT_EQ(wider.controls.at(kCmdHideId).left, 294 - 8 - 49);      // Hide 8 pixels from the edge
-    EXPECT_EQ(place(31, 45, 84, 42, 200).clientWidth, 8 + 200 + 15 + 49 + 8);  // the heading, its gap, Hide
-    EXPECT_EQ(PlaceSplash(96, 220).clientWidth + PlaceSplash(96, 150).clientWidth, (56 + 220 + 9) + 258);
 }
 
 TEST(TrayIconRecordTest, NumbersAreLittleEndianAfterTheSizeAndTheTipIsCutTo63ThenZeroThenSpaces) {

@@ -36,10 +36,7 @@ int Program::WaitForExit(DWORD deadlineMs) {
 }
 
 void Program::Kill() {
-    if (Running()) {
-        TerminateProcess(process_.Get(), 99);
-        WaitForSingleObject(process_.Get(), 5000);
-    }
+    if (Running() && TerminateProcess(process_.Get(), 99)) WaitForSingleObject(process_.Get(), 5000);
 }
 
 HWND Program::Await(const char* className, const char* title) const {
@@ -108,8 +105,7 @@ win32::ScopedWindow OpenWindow(const std::string& title, int width, int height) 
     HWND window = CreateWindowExA(0, "STATIC", title.c_str(), WS_OVERLAPPEDWINDOW, 120, 90, width, height, nullptr,
                                   nullptr, GetModuleHandleA(nullptr), nullptr);
     ShowWindow(window, SW_SHOWNORMAL);
-    // Activation of another process's window (after a hide, say) can arrive late and take the
-    // foreground back: insist until the new window holds it, or has been hidden already.
+    // Another process's late activation can take the foreground back: insist until it holds.
     WaitUntil([window] {
         if (!IsWindowVisible(window) || GetForegroundWindow() == window) return true;
         SetForegroundWindow(window);

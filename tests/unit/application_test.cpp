@@ -2,7 +2,6 @@
 
 #include <set>
 
-#include "monitor/startup.h"
 #include "unit/app_fixture.h"
 
 namespace vexor::testing {
@@ -31,11 +30,9 @@ TEST_F(AppTest, StartupLoadsCaptionsSplashesWaitsLaunchesAndAddsTheIconInThatOrd
 
 TEST(StartupFailureTest, FailedStepIsToldByNameAndEndsTheProcessWithoutIconOrLaterRequests) {
     // Timers by the order they start in (the viewer's two, the splash's, the settle delay's); -1: no browser.
-    const std::pair<int, const char*> cases[] = {{0, "the timer of its size learning"},
-                                                 {1, "the timer of its foreground check"},
-                                                 {2, "the timer of its splash window"},
-                                                 {3, "the timer of its settle delay"},
-                                                 {-1, "c:\\program files\\internet explorer\\iexplore.exe"}};
+    const std::pair<int, const char*> cases[] = {
+        {0, "the timer of its size learning"}, {1, "the timer of its foreground check"}, {2, "the timer of its splash window"},
+        {3, "the timer of its settle delay"}, {-1, "c:\\program files\\internet explorer\\iexplore.exe"}};
     for (const auto& [refused, what] : cases) {
         sim::SimPlatform platform;
         int starts = 0;

@@ -1,8 +1,6 @@
 // The monitor's lists, settle delay, foreground check and size learning.
 #include <gtest/gtest.h>
 
-#include <climits>
-
 #include "monitor/monitor_state.h"
 #include "sim/sim_platform.h"
 

@@ -135,10 +135,11 @@ TEST_F(MonitorTest, WindowOfALearnedSumBecomesKnownOncePerEqualEntryAndItsHandle
     EXPECT_TRUE(Visible(browser) && Visible(first));
     EXPECT_EQ(lists_.LContained.Count() + LastPopup(), 0);
     windows.Destroy(browser);
-    lists_.OKWindows.Append(16777217);  // 2^24 + 1: in single precision it would pass for 2^24
-    EXPECT_FALSE(Visible(Tick("Near - Internet Explorer", kPopupRect, false, 16777216)));
+    lists_.OKWindows.Append(16777216);  // 2^24: in single precision 2^24 + 1 would pass for it
+    EXPECT_FALSE(Visible(Tick("Near - Internet Explorer", kPopupRect, false, 16777217)));
     // A maximized pop-up is never measured, learned or trapped once a size is known.
-    EXPECT_TRUE(Visible(Tick("Big - Internet Explorer", kPopupRect, true)) && lists_.LContained.Count() == 1);
+    const WindowHandle big = Tick("Big - Internet Explorer", kPopupRect, true);
+    EXPECT_TRUE(Visible(big) && windows.Window(big).showCmd == 3u && lists_.LContained.Count() == 1);  // left maximized
     // A pop-up that gets the closed window's handle value counts as known.
     EXPECT_TRUE(Visible(Tick("Ad - Internet Explorer", kPopupRect, false, -123456)));
     EXPECT_EQ(lists_.OKWindows.Count(), 4);

@@ -18,8 +18,7 @@ static std::string ProgramPath(const char* fileName) {
 Program::Program(const char* fileName, const std::string& arguments) {
     const std::string path = ProgramPath(fileName);
     std::string commandLine = "\"" + path + "\" " + arguments;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof(startup);
+    STARTUPINFOA startup{sizeof(startup)};
     PROCESS_INFORMATION info{};
     if (CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
         process_.Reset(info.hProcess);
@@ -93,10 +92,7 @@ bool Vexor::HideViewer() const {
 }
 
 bool TrayIcon(DWORD message, HWND host) {
-    NOTIFYICONDATAA data{};
-    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    data.hWnd = host;
-    data.uID = 1;
+    NOTIFYICONDATAA data{NOTIFYICONDATAA_V1_SIZE, host, 1};
     return Shell_NotifyIconA(message, &data) != FALSE;
 }
 

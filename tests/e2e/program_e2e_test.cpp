@@ -12,6 +12,7 @@
 #include <tuple>
 
 #include "e2e/driver.h"
+#include "platform/win32/win32_shell.h"
 
 namespace vexor::e2e {
 namespace {
@@ -44,8 +45,7 @@ void Answer(const Vexor& vexor, const char* question, int answer) {
     ASSERT_TRUE(WaitUntil([box] { return !IsWindow(box); }));
 }
 
-// The screen's dots per inch: 96 unless scripts/test set another, which it names; and twips in
-// pixels at it.
+// The screen's dots per inch (96 unless scripts/test names another), and twips in pixels at it.
 int ScreenDpi() {
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
@@ -55,6 +55,14 @@ int ScreenDpi() {
     return dpi;
 }
 int Px(int twips) { return (twips * ScreenDpi() + 720) / 1440; }
+// A face at 8.25 points, the size of every text of the program.
+LOGFONTA Font(const char* face, bool underlined = false) {
+    LOGFONTA font{};
+    font.lfHeight = -MulDiv(33, ScreenDpi(), 4 * 72);
+    font.lfUnderline = underlined;
+    lstrcpyA(font.lfFaceName, face);
+    return font;
+}
 
 // The allowed titles from the registry to the list on screen and back: the row the user selects
 // is the one deleted, Delete All asks first, a pop-up shown from the tray menu is allowed and
@@ -66,6 +74,15 @@ TEST_F(VexorE2E, AllowedTitlesGoFromTheRegistryToTheListAndBackAcrossARestart) {
         ASSERT_EQ(vexor.AwaitStartup(), "");
         ASSERT_TRUE(vexor.ShowViewer());
         EXPECT_TRUE(ListBecomes(vexor, {"Alpha - Internet Explorer", "Beta", "Gamma"}));
+        const auto ink = InkRows(CaptureScreen(ClientOnScreen(GetDlgItem(vexor.viewer, kAllowedList))), GetSysColor(COLOR_WINDOW));
+        const int text = TextWidth(Font("Microsoft Sans Serif"), "Alpha - Internet Explorer");
+        EXPECT_TRUE(!ink.empty() && ink[0].Width() <= text && ink[0].Width() > text - 8) << "not in Microsoft Sans Serif";
+        // A pressed row's title is the list's tip, shown also while another window is in front.
+        ClickListRow(vexor.viewer, kAllowedList, 1);
+        auto front = OpenWindow("In front", 100, 30);
+        PointAt(vexor.viewer, kAllowedList);
+        EXPECT_TRUE(WaitUntil([] { auto tips = FindVisible("tooltips_class32"); return tips.size() == 1 && TextOf(tips[0]) == "Beta"; }));
+        ASSERT_TRUE(vexor.ShowViewer());
         ClickListRow(vexor.viewer, kAllowedList, 0);
         PressKey(VK_DOWN);  // the row below, chosen with the keyboard
         ClickControl(vexor.viewer, kDeleteLabel);
@@ -73,6 +90,7 @@ TEST_F(VexorE2E, AllowedTitlesGoFromTheRegistryToTheListAndBackAcrossARestart) {
         EXPECT_EQ(StoredValues(), (Rows{"Window0=Alpha - Internet Explorer", "Window1=Gamma"}));
         for (int answer : {IDNO, IDYES}) {
             ClickControl(vexor.viewer, kDeleteAllLabel);
+            EXPECT_EQ(GetWindow(vexor.AwaitBox(), GW_OWNER), vexor.viewer) << "the question keeps the viewer waiting";
             Answer(vexor, "Delete All Allowed Popups?", answer);
         }
         EXPECT_TRUE(ListBecomes(vexor, {}));
@@ -85,6 +103,9 @@ TEST_F(VexorE2E, AllowedTitlesGoFromTheRegistryToTheListAndBackAcrossARestart) {
         EXPECT_EQ(WindowTitle(popup.Get()), "Vexor Allowed Popup");
         EXPECT_TRUE(ListBecomes(vexor, {"Offer - Internet Explorer"}));
         EXPECT_EQ(StoredValues(), Rows{"Window0=Offer - Internet Explorer"});
+        HKEY kept = nullptr;  // the key the program made outlives a restart: a volatile one takes no lasting subkey
+        EXPECT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Tessaly\\Popup\\Windows\\Kept", 0, nullptr, 0, KEY_WRITE, nullptr, &kept, nullptr), 0);
+        RegCloseKey(kept);
         for (int answer : {IDNO, IDYES}) {
             ASSERT_TRUE(vexor.Choose(kExitItem));
             Answer(vexor, "Are you sure you want to exit Vexor 2003?", answer);
@@ -114,8 +135,7 @@ void ExpectMenuDrawn(const Vexor& vexor, const char* pauseCaption) {
     const std::vector<InkRow> rows = InkRows(CaptureScreen(inside), GetSysColor(COLOR_MENU));
     PressKey(VK_ESCAPE);
     ASSERT_EQ(rows.size(), 7u);
-    NONCLIENTMETRICSA metrics{};
-    metrics.cbSize = sizeof(metrics);
+    NONCLIENTMETRICSA metrics{sizeof(metrics)};
     SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
     LOGFONTA regular = metrics.lfMenuFont, bold = metrics.lfMenuFont;
     bold.lfWeight = FW_BOLD;
@@ -173,8 +193,7 @@ TEST_F(VexorE2E, ViewerShowsItsControlsAtTheTablesPlacesHighlightsUnderThePointe
     ClickListRow(vexor.viewer, kAllowedList, 0);
     for (int next : {kTrappedList, kHideButton}) {
         PressKey(VK_TAB);
-        GUITHREADINFO focus{};
-        focus.cbSize = sizeof(focus);
+        GUITHREADINFO focus{sizeof(focus)};
         EXPECT_TRUE(WaitUntil([&] { return GetGUIThreadInfo(GetWindowThreadProcessId(vexor.viewer, nullptr), &focus) &&
                                            GetDlgCtrlID(focus.hwndFocus) == next; })) << next;
     }
@@ -204,13 +223,9 @@ TEST_F(VexorE2E, ViewerShowsItsControlsAtTheTablesPlacesHighlightsUnderThePointe
 }
 
 // A label's whole text fits it: its width in "MS Sans Serif" 8.25 pt (underlined on a label-button).
-void ExpectWhole(HWND window, int id, bool underlined, int dpi) {
-    LOGFONTA font{};
-    font.lfHeight = -MulDiv(33, dpi, 4 * 72);
-    font.lfUnderline = underlined;
-    lstrcpyA(font.lfFaceName, "MS Sans Serif");
+void ExpectWhole(HWND window, int id, bool underlined) {
     const RECT r = WindowOnScreen(GetDlgItem(window, id));
-    EXPECT_GE(r.right - r.left, TextWidth(font, ControlText(window, id))) << ControlText(window, id) << " cut";
+    EXPECT_GE(r.right - r.left, TextWidth(Font("MS Sans Serif", underlined), ControlText(window, id))) << ControlText(window, id) << " cut";
     const auto ink = InkRows(CaptureScreen(r), GetSysColor(COLOR_BTNFACE));  // an underline runs the whole width
     EXPECT_TRUE(!underlined || std::any_of(ink.begin(), ink.end(), [&](const InkRow& row) { return row.Width() == r.right - r.left; }));
 }
@@ -219,12 +234,14 @@ void ExpectWhole(HWND window, int id, bool underlined, int dpi) {
 // every text whole, every visible control inside the window with background around it, the bottom
 // row at least at the table's gaps, "Resume" as whole as "Pause".
 TEST_F(VexorE2E, ViewerAndSplashKeepEveryTextWholeAndBackgroundAroundEachControl) {
-    const int dpi = ScreenDpi();
     Vexor vexor;
     HWND splash = vexor.Await("VexorSplash");
     ASSERT_TRUE(splash && WaitUntil([&] { return IsWindowVisible(splash) != FALSE; }));  // made, placed and shown
+    RECT work, frame = WindowOnScreen(splash);
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_NEAR(frame.top + frame.bottom, work.top + work.bottom, 2) << "the splash is centred";
     EXPECT_EQ(ControlText(splash, 202), "Taking Snapshot of Internet Explorer...");
-    ExpectWhole(splash, 202, false, dpi);
+    ExpectWhole(splash, 202, false);
     const RECT splashArea = ClientOnScreen(splash), label = WindowOnScreen(GetDlgItem(splash, 202));
     EXPECT_TRUE(label.left > splashArea.left && label.right < splashArea.right) << "the splash text leaves its window";
     ASSERT_EQ(vexor.AwaitStartup(), "");
@@ -232,8 +249,8 @@ TEST_F(VexorE2E, ViewerAndSplashKeepEveryTextWholeAndBackgroundAroundEachControl
     for (const char* pause : {"Pause", "Resume"}) {
         ASSERT_TRUE(WaitUntil([&] { return ControlText(vexor.viewer, kPauseLabel) == pause; }));
         const int row[] = {kDeleteLabel, kDeleteAllLabel, kShowLastLabel, kPauseLabel};
-        for (int id : row) ExpectWhole(vexor.viewer, id, true, dpi);
-        ExpectWhole(vexor.viewer, kHeading, false, dpi);
+        for (int id : row) ExpectWhole(vexor.viewer, id, true);
+        ExpectWhole(vexor.viewer, kHeading, false);
         const int gaps[] = {135, 165, 180};
         for (int i = 0; i < 3; ++i) {
             const int gap = WindowOnScreen(GetDlgItem(vexor.viewer, row[i + 1])).left - WindowOnScreen(GetDlgItem(vexor.viewer, row[i])).right;
@@ -308,13 +325,14 @@ TEST_F(VexorE2E, WithoutInternetExplorerStartupSaysSoAndEnds) {
 
 TEST_F(VexorE2E, RunningInstanceThatDeniesOrDoesNotAnswerIsToldAndTheStartEndsNonZero) {
     // This process plays an elevated running instance that refuses: it holds the mutex with an
-    // empty access list, so a later start is denied even opening it, and a host window that
-    // answers nothing.
+    // empty access list, so a later start is denied even opening it, and a host window that comes
+    // late, as during start-up, and answers nothing.
     SECURITY_ATTRIBUTES attributes{sizeof(attributes), nullptr, FALSE};
     ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorA("D:", SDDL_REVISION_1, &attributes.lpSecurityDescriptor, nullptr));
     win32::ScopedHandle mutex(CreateMutexA(&attributes, FALSE, "Local\\Vexor2003.Instance"));
     ASSERT_TRUE(mutex);
-    UnregisterClassA("VexorTrayHost", GetModuleHandleA(nullptr));  // the tray view test's
+    Program later("vexor.exe");
+    EXPECT_FALSE(WaitUntil([] { return !FindWindows("#32770", "Vexor 2003").empty(); }, 2000)) << "no wait for the host";
     WNDCLASSA hostClass{};
     hostClass.lpfnWndProc = DefWindowProcA;
     hostClass.hInstance = GetModuleHandleA(nullptr);
@@ -323,8 +341,6 @@ TEST_F(VexorE2E, RunningInstanceThatDeniesOrDoesNotAnswerIsToldAndTheStartEndsNo
     win32::ScopedWindow host(CreateWindowExA(0, "VexorTrayHost", "", WS_OVERLAPPED, 0, 0, 0, 0, nullptr, nullptr,
                                              GetModuleHandleA(nullptr), nullptr));
     ASSERT_TRUE(host);
-
-    Program later("vexor.exe");
     HWND box = later.Await("#32770", "Vexor 2003");
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(BoxText(box), "Vexor 2003 is already running, but it does not answer.\n\n"
@@ -334,6 +350,17 @@ TEST_F(VexorE2E, RunningInstanceThatDeniesOrDoesNotAnswerIsToldAndTheStartEndsNo
     EXPECT_TRUE(FindWindows("VexorPopupViewer").empty());
     ASSERT_TRUE(AnswerMessageBox(box, IDOK));
     EXPECT_EQ(later.WaitForExit(), 1);
+}
+
+// The tray icon's record as Shell_NotifyIconA takes it, in this build's own layout.
+TEST(TrayRecordTest, ThePlatformRecordReadsBackAsWritten) {
+    const NOTIFYICONDATAA data = win32::ToNotifyIconData(MakeTrayIconData(0xFFFF8004, 1, 7, 512, 0x2A, "Vexor 2003"));
+    EXPECT_EQ(data.hWnd, reinterpret_cast<HWND>(static_cast<INT_PTR>(-32764)));  // sign-extended
+    EXPECT_EQ(data.uID, 1u);
+    EXPECT_EQ(data.uFlags, 7u);
+    EXPECT_EQ(data.uCallbackMessage, 512u);
+    EXPECT_EQ(data.hIcon, reinterpret_cast<HICON>(static_cast<INT_PTR>(0x2A)));
+    EXPECT_STREQ(data.szTip, "Vexor 2003");
 }
 
 }  // namespace

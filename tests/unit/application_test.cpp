@@ -103,7 +103,7 @@ TEST_F(AppTest, OnlyADoubleClickShowsTheViewerAndOnlyARightButtonReleaseOpensThe
     EXPECT_EQ(shows, std::set<std::uint32_t>{515});
 }
 
-TEST_F(AppTest, CancelTheSeparatorAndExitAnsweredNoChangeNothingWhileMonitoringGoesOn) {
+TEST_F(AppTest, CancelTheSeparatorAndExitAnsweredNoChangeNothingButYesRemovesTheIconAndEndsAtOnceUndoingNothing) {
     lists_.OKWinSizes.Append(1400);
     toolkit_.SetUserThinkingMs(3000);
     WindowHandle popup = 0;
@@ -117,10 +117,6 @@ TEST_F(AppTest, CancelTheSeparatorAndExitAnsweredNoChangeNothingWhileMonitoringG
     EXPECT_FALSE(windows_.Window(popup).visible);  // trapped while the question waited
     EXPECT_FALSE(app_.Viewer().Visible() || app_.About().IsOpen() || shell_.exitCode);
     EXPECT_TRUE(Timer1().Enabled() && shell_.notifications.empty());
-}
-
-TEST_F(AppTest, ExitAnsweredYesRemovesTheIconAndEndsAtOnceUndoingNothing) {
-    TrapPopup("Ad - Internet Explorer");
     windows_.ClearCalls();
     toolkit_.ScriptAnswer(kIdYes);
     app_.MenuItem_Click(TrayItem::mexit);

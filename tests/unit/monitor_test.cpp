@@ -10,18 +10,16 @@ namespace {
 constexpr WindowRect kBrowserRect{100, 100, 900, 700};  // size sum 1400
 constexpr WindowRect kPopupRect{200, 200, 600, 500};    // size sum 700
 
-TEST(ListTest, NumbersKeepTheirDecimalTextAndAFullListDropsItsOldest) {
-    NumberList list;
-    for (std::int32_t value : {INT32_MIN, 0, 7, 7}) list.Append(value);
-    EXPECT_EQ(list.At(0), "-2147483648");
-    EXPECT_TRUE(list.Contains(INT32_MIN));
-    for (int i = 4; i <= 32767; ++i) list.Append(i);
-    EXPECT_EQ(list.Count(), 32767);
-    EXPECT_EQ(list.At(0), "0");
-    EXPECT_FALSE(list.Contains(INT32_MIN));
-}
+TEST(ListTest, NumbersKeepTheirDecimalTextAFullListDropsItsOldestAndASelectionFollowsItsEntry) {
+    NumberList numbers;
+    for (std::int32_t value : {INT32_MIN, 0, 7, 7}) numbers.Append(value);
+    EXPECT_EQ(numbers.At(0), "-2147483648");
+    EXPECT_TRUE(numbers.Contains(INT32_MIN));
+    for (int i = 4; i <= 32767; ++i) numbers.Append(i);
+    EXPECT_EQ(numbers.Count(), 32767);
+    EXPECT_EQ(numbers.At(0), "0");
+    EXPECT_FALSE(numbers.Contains(INT32_MIN));
 
-TEST(ListTest, SelectionFollowsItsEntryAndGoesWithItOrWithAClear) {
     TextList list;
     for (const char* text : {"a", "b", "c", "d"}) list.Append(text);
     list.Select(2);

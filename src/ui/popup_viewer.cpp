@@ -16,17 +16,17 @@ ViewerPlacement PlaceViewer(int dotsPerInch, const std::map<int, int>& textWidth
     ViewerPlacement placed{px(kViewerClientWidth), {}};
     // The bottom row, left to right: a label-button moves right as far as the ones before it grew.
     std::vector<const ControlSpec*> row;
-    for (const ControlSpec& spec : kViewerLayout) {
-        if (spec.kind == ControlKind::LabelButton && spec.parentId == 0) row.push_back(&spec);
+    for (const ControlSpec& control : kViewerLayout) {
+        if (control.kind == ControlKind::LabelButton && control.parentId == 0) row.push_back(&control);
     }
     std::sort(row.begin(), row.end(), [](const ControlSpec* a, const ControlSpec* b) { return a->left < b->left; });
     int right = 0;
     const ControlSpec* before = nullptr;
-    for (const ControlSpec* spec : row) {
-        const int left = before ? std::max(px(spec->left), right + px(spec->left - before->left - before->width)) : px(spec->left);
-        placed.controls[spec->id] = {left, textWidths.at(spec->id)};
-        right = left + textWidths.at(spec->id);
-        before = spec;
+    for (const ControlSpec* control : row) {
+        const int left = before ? std::max(px(control->left), right + px(control->left - before->left - before->width)) : px(control->left);
+        placed.controls[control->id] = {left, textWidths.at(control->id)};
+        right = left + textWidths.at(control->id);
+        before = control;
     }
     placed.clientWidth = std::max(placed.clientWidth, right + px(kRowMarginTwips));
 

@@ -33,9 +33,15 @@ constexpr char kSizesHeading[] = "Allowed Popup Sizes";
 // The tray menu (mfile, never shown as a menu bar).
 constexpr char kPopupViewerItem[] = "Popup Viewer";
 constexpr char kAboutText[] = "About";  // the item, and the About window's caption
+constexpr char kNotifyWhenHidingItem[] = "Notify When Hiding";  // checked while the notice is on
 constexpr char kExitItem[] = "Exit";
 constexpr char kCancelItem[] = "Cancel";
 constexpr char kSeparator[] = "-";
+
+// The notice of a hidden pop-up: a balloon at the tray icon. Its text is the pop-up's title,
+// then this line.
+constexpr char kBalloonTitle[] = "Pop-up hidden";
+constexpr char kBalloonClickLine[] = "Click here to show it and allow it from now on.";
 
 // The splash and About windows.
 constexpr char kSplashText[] = "Taking Snapshot of Internet Explorer...";
@@ -54,6 +60,7 @@ constexpr char kSaveFailedMessage[] =
     "The allowed pop-ups could not be saved to the registry.\n\n"
     "Vexor 2003 may not have write access to HKEY_LOCAL_MACHINE\\SOFTWARE\\Tessaly\\Popup\\Windows. "
     "The list shows what is stored now.";
+constexpr char kNotifySaveFailedMessage[] = "The notification setting could not be saved to the registry.";
 constexpr char kBrowserMissingMessage[] =
     "Vexor 2003 could not start Internet Explorer at\n"
     "c:\\program files\\internet explorer\\iexplore.exe\n\n"

@@ -54,6 +54,7 @@ void Monitor::Timer1_Timer() {
         lists.LContained.Append(title);
         windows_.ShowWindow(window, kSwHide);
         SetLastPopup(window);
+        if (popupHidden) popupHidden(title);
     }
 }
 

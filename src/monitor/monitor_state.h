@@ -54,6 +54,8 @@ public:
     // False, at once, when the settle timer cannot be started.
     bool SettleDelay();
 
+    // Told of every pop-up the foreground check hides, by its title.
+    std::function<void(const std::string& title)> popupHidden;
     // Told when a snapshot had to go without its settle delay because the settle timer could not
     // be started.
     std::function<void()> settleTimerFailed;

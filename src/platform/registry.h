@@ -13,6 +13,7 @@ namespace vexor {
 
 // A key handle: a predefined root or a key opened by the platform.
 using RegistryKey = std::uintptr_t;
+constexpr RegistryKey kHkeyCurrentUser = 0x80000001u;
 constexpr RegistryKey kHkeyLocalMachine = 0x80000002u;
 
 // Platform return codes.

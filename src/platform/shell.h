@@ -17,6 +17,7 @@ public:
     virtual bool LaunchProgram(const std::string& path, int showStyle) = 0;
     // Shell_NotifyIconA with the record; the result is what the platform answered.
     virtual bool NotifyIcon(std::uint32_t message, const TrayIconRecord& record) = 0;
+    virtual bool NotifyIcon(std::uint32_t message, const BalloonRecord& record) = 0;
     // Ends the process at once: no window is asked to close, nothing else runs.
     virtual void EndProcess(int exitCode) = 0;
 };

@@ -5,9 +5,21 @@
 namespace vexor {
 
 namespace {
-void WriteField(TrayIconRecord& record, std::size_t offset, std::uint32_t value) {
+
+template <std::size_t N>
+void WriteField(std::array<std::uint8_t, N>& record, std::size_t offset, std::uint32_t value) {
     for (std::size_t i = 0; i < 4; ++i) record[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
+
+// A text field: the text, cut to leave room for its 0 byte, then that byte; returns its length.
+template <std::size_t N>
+std::size_t WriteText(std::array<std::uint8_t, N>& record, std::size_t offset, std::size_t size, const std::string& text) {
+    const std::size_t length = std::min(text.size(), size - 1);
+    std::copy(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(length), record.begin() + static_cast<std::ptrdiff_t>(offset));
+    record[offset + length] = 0;
+    return length;
+}
+
 }  // namespace
 
 TrayIconRecord MakeTrayIconData(std::uint32_t window, std::uint32_t id, std::uint32_t flags,
@@ -20,17 +32,22 @@ TrayIconRecord MakeTrayIconData(std::uint32_t window, std::uint32_t id, std::uin
     WriteField(record, kTrayCallbackMessage, callbackMessage);
     WriteField(record, kTrayIcon, icon);
     // The tip field is a 64-character text: the tip, one 0, padded with spaces.
-    const std::size_t length = std::min(tip.size(), kTrayTipSize - 1);
     std::fill(record.begin() + kTrayTip, record.end(), std::uint8_t{0x20});
-    std::copy(tip.begin(), tip.begin() + static_cast<std::ptrdiff_t>(length), record.begin() + kTrayTip);
-    record[kTrayTip + length] = 0;
+    WriteText(record, kTrayTip, kTrayTipSize, tip);
     return record;
 }
 
-std::uint32_t ReadTrayField(const TrayIconRecord& record, std::size_t offset) {
-    std::uint32_t value = 0;
-    for (std::size_t i = 0; i < 4; ++i) value |= std::uint32_t{record[offset + i]} << (8 * i);
-    return value;
+BalloonRecord MakeBalloonData(std::uint32_t window, std::uint32_t id, const std::string& title,
+                              const std::string& text) {
+    BalloonRecord record{};
+    WriteField(record, kTrayCbSize, kBalloonRecordSize);
+    WriteField(record, kTrayHwnd, window);
+    WriteField(record, kTrayUid, id);
+    WriteField(record, kTrayFlags, kNifInfo);
+    WriteText(record, kBalloonText, kBalloonTextSize, text);
+    WriteText(record, kBalloonTitleField, kBalloonTitleSize, title);
+    WriteField(record, kBalloonInfoFlags, kNiifInfo | kNiifNoSound);
+    return record;
 }
 
 }  // namespace vexor

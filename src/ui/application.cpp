@@ -13,6 +13,7 @@ constexpr EventBinding<Application> kTrayMenuEvents[] = {
     {static_cast<int>(TrayItem::mshow), ControlEvent::Click, &Application::mshow_Click},
     {static_cast<int>(TrayItem::mshowlast), ControlEvent::Click, &Application::mshowlast_Click},
     {static_cast<int>(TrayItem::mpause), ControlEvent::Click, &Application::mpause_Click},
+    {static_cast<int>(TrayItem::mnotify), ControlEvent::Click, &Application::mnotify_Click},
     {static_cast<int>(TrayItem::mabout), ControlEvent::Click, &Application::mabout_Click},
     {static_cast<int>(TrayItem::mexit), ControlEvent::Click, &Application::mexit_Click},
 };
@@ -30,6 +31,7 @@ constexpr EventBinding<Application> kViewerEvents[] = {
     {kCmdViewId, ControlEvent::Click, &Application::cmdview_Click},
     {kLContainedId, ControlEvent::DoubleClick, &Application::LContained_DblClick},
     {kOKPopupsId, ControlEvent::MouseDown, &Application::OKPopups_MouseDown},
+    {kOKPopupsId, ControlEvent::DeleteKey, &Application::cmddelete_Click},
     {kCmdDeleteId, ControlEvent::MouseMove, &Application::cmddelete_MouseMove},
     {kLabel5Id, ControlEvent::MouseMove, &Application::Label5_MouseMove},
     {kCmdPauseId, ControlEvent::MouseMove, &Application::cmdpause_MouseMove},
@@ -42,16 +44,20 @@ Application::Application(PlatformServices services)
     : services_(services),
       registry_(services.registry),
       store_(registry_),
+      notifySetting_(registry_),
       viewer_(services.toolkit, services.windows, store_),
       splash_(services.toolkit),
       about_(services.programVersion),
       commands_{viewer_.GetMonitor(), services.windows, store_} {
     viewer_.GetMonitor().settleTimerFailed = [this] { Warn(LaterFailureMessage(kSettleTimer)); };
+    viewer_.GetMonitor().popupHidden = [this](const std::string& title) { Monitor_PopupHidden(title); };
     about_.creationFailed = [this] { Warn(LaterFailureMessage(kAboutWindow)); };
 }
 
 bool Application::Start() {
     phase_ = Phase::Starting;
+    tray_.notifyWhenHiding = notifySetting_.Load();
+    if (tray_.changed) tray_.changed();
     if (!Form_Load()) {
         services_.shell.EndProcess(kStartupFailedExitCode);
         return false;
@@ -106,6 +112,9 @@ void Application::TrayHost_Notification(std::uint32_t mouseMessage) {
         case TrayAction::ShowMenu:
             if (tray_.showMenu) tray_.showMenu();
             break;
+        case TrayAction::ShowLastPopup:
+            mshowlast_Click();
+            break;
         case TrayAction::None:
             break;
     }
@@ -127,6 +136,21 @@ void Application::Viewer_ControlEvent(int controlId, ControlEvent event) {
 void Application::mshow_Click() {
     viewer_.SetVisible(true);
     viewer_.SetCmdPauseCaption(tray_.mpauseCaption);
+}
+
+void Application::mnotify_Click() {
+    tray_.notifyWhenHiding = !tray_.notifyWhenHiding;
+    if (tray_.changed) tray_.changed();
+    // The choice holds for this run all the same.
+    if (!notifySetting_.Save(tray_.notifyWhenHiding)) Warn(kNotifySaveFailedMessage);
+}
+
+void Application::Monitor_PopupHidden(const std::string& title) {
+    if (!tray_.notifyWhenHiding) return;
+    const auto window = static_cast<std::uint32_t>(tray_.handles.window);
+    // A balloon still shown goes first: Windows XP would hold the new one back behind it.
+    services_.shell.NotifyIcon(kNimModify, MakeBalloonData(window, kTrayIconId, "", ""));
+    services_.shell.NotifyIcon(kNimModify, MakeBalloonData(window, kTrayIconId, kBalloonTitle, BalloonText(title)));
 }
 
 void Application::mexit_Click() {

@@ -13,6 +13,7 @@
 #include "platform/toolkit.h"
 #include "platform/window_system.h"
 #include "store/allowed_titles.h"
+#include "store/notify_setting.h"
 #include "ui/about_window.h"
 #include "ui/events.h"
 #include "ui/popup_viewer.h"
@@ -58,6 +59,8 @@ public:
     void mshow_Click();
     void mshowlast_Click() { Report(ShowLastPopup(commands_)); }
     void mpause_Click() { TogglePause(tray_.mpauseCaption); }
+    // Turns the notice of a hidden pop-up on or off, and stores the user's choice.
+    void mnotify_Click();
     void mabout_Click() { about_.Show(); }
     void mexit_Click();
 
@@ -97,12 +100,15 @@ private:
     // Tells the user what a command could not do: the check stopped shows as paused.
     void Report(const CommandOutcome& outcome);
     void Warn(const std::string& message);
+    // The monitor hid a pop-up: a balloon at the icon says so, unless the user turned it off.
+    void Monitor_PopupHidden(const std::string& title);
     // Start-up failed: the user is told, and later starts are no longer answered.
     bool Fail(const std::string& message);
 
     PlatformServices services_;
     RegistryModule registry_;
     AllowedTitleStore store_;
+    NotifySetting notifySetting_;
     TrayHost tray_;
     PopupViewer viewer_;
     SplashWindow splash_;

@@ -6,7 +6,7 @@
 
 namespace vexor {
 
-enum class ControlEvent { Click, DoubleClick, MouseMove, MouseDown };
+enum class ControlEvent { Click, DoubleClick, MouseMove, MouseDown, DeleteKey };
 
 template <typename Handlers>
 using Handler = void (Handlers::*)();

@@ -22,7 +22,7 @@ struct ControlSpec {
     ControlKind kind;
     const char* text;    // caption, or nullptr for lists and pictures
     int left, top, width, height;
-    int tabIndex;        // -1: takes no focus
+    int tabIndex;        // the keyboard's order; -1: no tab stop
     int parentId;        // 0: the window; else the frame's id
     FontKind font;
     bool sizedToText = false;  // the width follows the text (label-buttons always do)

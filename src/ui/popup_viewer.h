@@ -25,23 +25,24 @@ enum ViewerControlId : int {
 };
 
 // Every control in creation order. The rows below the client area exist and hold the monitor's
-// lists, but no user action reaches them.
+// lists, but no user action reaches them. The keyboard visits the allowed list, the label-buttons
+// along the bottom from left to right, then "Hide" (tab index -1: no tab stop).
 constexpr ControlSpec kViewerLayout[] = {
-    {kOKPopupsId, "OKPopups", ControlKind::List, nullptr, 120, 375, 3450, 780, 9, 0, FontKind::MicrosoftSansSerif},
-    {kOKWinSizesId, "OKWinSizes", ControlKind::List, nullptr, 240, 4920, 1815, 1035, 8, 0, FontKind::WindowDefault},
-    {kOKWindowsId, "OKWindows", ControlKind::List, nullptr, 2640, 4920, 1815, 1035, 7, 0, FontKind::WindowDefault},
-    {kCmdHideId, "cmdhide", ControlKind::CommandButton, kHideText, 2835, 45, 735, 255, 6, 0, FontKind::WindowDefault},
-    {kTrappedFrameId, "Frame1", ControlKind::Frame, kTrappedFrameText, 240, 6120, 5055, 1695, 2, 0, FontKind::WindowDefault},
-    {kLContainedId, "LContained", ControlKind::List, nullptr, 120, 720, 3975, 780, 3, kTrappedFrameId, FontKind::WindowDefault},
-    {kLabel2Id, "Label2", ControlKind::Label, kTrappedHeading, 120, 360, 3975, 255, 5, kTrappedFrameId, FontKind::WindowDefault},
-    {kCmdViewId, "cmdview", ControlKind::LabelButton, kViewText, 4200, 720, 345, 195, 4, kTrappedFrameId, FontKind::LabelButton},
-    {kCmdPauseId, "cmdpause", ControlKind::LabelButton, kPauseCaption, 3000, 1200, 450, 195, 14, 0, FontKind::LabelButton},
-    {kCmdShowId, "cmdshow", ControlKind::LabelButton, kShowLastPopupText, 1560, 1200, 1260, 195, 13, 0, FontKind::LabelButton},
-    {kCmdDeleteId, "cmddelete", ControlKind::LabelButton, kDeleteText, 120, 1200, 465, 195, 12, 0, FontKind::LabelButton},
-    {kLabel1Id, "Label1", ControlKind::Label, kAllowedHeading, 120, 75, 2490, 195, 11, 0, FontKind::WindowDefault, true},
-    {kLabel5Id, "Label5", ControlKind::LabelButton, kDeleteAllText, 720, 1200, 675, 195, 10, 0, FontKind::LabelButton},
-    {kLabel4Id, "Label4", ControlKind::Label, kHandlesHeading, 2640, 4680, 1815, 255, 1, 0, FontKind::WindowDefault},
-    {kLabel3Id, "Label3", ControlKind::Label, kSizesHeading, 240, 4680, 1815, 255, 0, 0, FontKind::WindowDefault},
+    {kOKPopupsId, "OKPopups", ControlKind::List, nullptr, 120, 375, 3450, 780, 0, 0, FontKind::MicrosoftSansSerif},
+    {kOKWinSizesId, "OKWinSizes", ControlKind::List, nullptr, 240, 4920, 1815, 1035, -1, 0, FontKind::WindowDefault},
+    {kOKWindowsId, "OKWindows", ControlKind::List, nullptr, 2640, 4920, 1815, 1035, -1, 0, FontKind::WindowDefault},
+    {kCmdHideId, "cmdhide", ControlKind::CommandButton, kHideText, 2835, 45, 735, 255, 5, 0, FontKind::WindowDefault},
+    {kTrappedFrameId, "Frame1", ControlKind::Frame, kTrappedFrameText, 240, 6120, 5055, 1695, -1, 0, FontKind::WindowDefault},
+    {kLContainedId, "LContained", ControlKind::List, nullptr, 120, 720, 3975, 780, -1, kTrappedFrameId, FontKind::WindowDefault},
+    {kLabel2Id, "Label2", ControlKind::Label, kTrappedHeading, 120, 360, 3975, 255, -1, kTrappedFrameId, FontKind::WindowDefault},
+    {kCmdViewId, "cmdview", ControlKind::LabelButton, kViewText, 4200, 720, 345, 195, -1, kTrappedFrameId, FontKind::LabelButton},
+    {kCmdPauseId, "cmdpause", ControlKind::LabelButton, kPauseCaption, 3000, 1200, 450, 195, 4, 0, FontKind::LabelButton},
+    {kCmdShowId, "cmdshow", ControlKind::LabelButton, kShowLastPopupText, 1560, 1200, 1260, 195, 3, 0, FontKind::LabelButton},
+    {kCmdDeleteId, "cmddelete", ControlKind::LabelButton, kDeleteText, 120, 1200, 465, 195, 1, 0, FontKind::LabelButton},
+    {kLabel1Id, "Label1", ControlKind::Label, kAllowedHeading, 120, 75, 2490, 195, -1, 0, FontKind::WindowDefault, true},
+    {kLabel5Id, "Label5", ControlKind::LabelButton, kDeleteAllText, 720, 1200, 675, 195, 2, 0, FontKind::LabelButton},
+    {kLabel4Id, "Label4", ControlKind::Label, kHandlesHeading, 2640, 4680, 1815, 255, -1, 0, FontKind::WindowDefault},
+    {kLabel3Id, "Label3", ControlKind::Label, kSizesHeading, 240, 4680, 1815, 255, -1, 0, FontKind::WindowDefault},
 };
 
 // The viewer's visible controls placed for the widths their texts need at the screen's dots per

@@ -1,6 +1,8 @@
 #include "e2e/driver.h"
 
 #include <shellapi.h>
+#include <commctrl.h>
+#include <oleacc.h>
 #include <shlwapi.h>
 
 #include <algorithm>
@@ -151,6 +153,40 @@ int TextWidth(const LOGFONTA& font, const std::string& text) {
     return size.cx;
 }
 
+HWND Balloon() {
+    for (HWND tip : FindVisible("tooltips_class32")) {
+        char owner[32] = {};
+        GetClassNameA(GetWindow(tip, GW_OWNER), owner, sizeof(owner));
+        if ((GetWindowLongA(tip, GWL_STYLE) & TTS_BALLOON) && std::string(owner) == "Shell_TrayWnd") return tip;
+    }
+    return nullptr;
+}
+
+std::string AccessibleName(HWND control) {
+    char kind[32] = {};
+    GetClassNameA(control, kind, sizeof(kind));
+    IAccessible* accessible = nullptr;
+    BSTR name = nullptr;
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                          reinterpret_cast<void**>(&accessible)))) return kind;
+    accessible->get_accName(self, &name);
+    accessible->Release();
+    char narrow[256] = {};
+    if (name) WideCharToMultiByte(CP_ACP, 0, name, -1, narrow, sizeof(narrow), nullptr, nullptr);
+    const std::string text = std::string(kind) + " " + narrow;
+    SysFreeString(name);
+    return text;
+}
+
+int FocusedControl(HWND viewer) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    return GetGUIThreadInfo(GetWindowThreadProcessId(viewer, nullptr), &info) ? GetDlgCtrlID(info.hwndFocus) : 0;
+}
+
 void CleanSlate() {
     for (HWND window : FindWindows("VexorDemoBrowser")) {
         DWORD id = 0;
@@ -159,6 +195,7 @@ void CleanSlate() {
         if (process && TerminateProcess(process.Get(), 0)) WaitForSingleObject(process.Get(), 5000);
     }
     SHDeleteKeyA(HKEY_LOCAL_MACHINE, kTitlesKey);
+    SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\Tessaly");
 }
 
 std::vector<std::string> StoredValues() {

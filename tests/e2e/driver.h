@@ -20,7 +20,7 @@ using namespace remote;
 // Where the program keeps the allowed titles, under HKEY_LOCAL_MACHINE.
 constexpr char kTitlesKey[] = "SOFTWARE\\Tessaly\\Popup\\Windows";
 // Tray menu items by the down-arrow presses that reach them (the separator is skipped).
-enum MenuDowns { kPopupViewerItem = 1, kShowLastPopupItem, kPauseItem, kAboutItem, kExitItem, kCancelItem };
+enum MenuDowns { kPopupViewerItem = 1, kShowLastPopupItem, kPauseItem, kNotifyItem, kAboutItem, kExitItem, kCancelItem };
 // Control identifiers of the viewer, by which the driver finds its controls.
 enum ViewerControl { kAllowedList = 101, kHideButton = 104, kTrappedList = 106, kPauseLabel = 109, kShowLastLabel = 110,
                      kDeleteLabel = 111, kHeading = 112, kDeleteAllLabel = 113 };
@@ -80,7 +80,15 @@ std::vector<InkRow> InkRows(const Pixels& pixels, COLORREF background);
 // The width of a text in a font, the ink of its glyphs with the room around them.
 int TextWidth(const LOGFONTA& font, const std::string& text);
 
-// No demo browser running and no allowed title stored.
+// The balloon shown at the tray icon (a visible balloon tooltip owned by the taskbar that holds the icon), or null.
+HWND Balloon();
+// A control as a screen reader names it: its window class and its accessible name; the role
+// reads as a client window under Wine.
+std::string AccessibleName(HWND control);
+// The control of the viewer's process that has the keyboard focus, by identifier.
+int FocusedControl(HWND viewer);
+
+// No demo browser running, no allowed title and no user setting stored.
 void CleanSlate();
 // The titles key's values as "name=text", sorted, read straight from the registry; and
 // values written there as an earlier run or a user's "reg add" would.

@@ -65,8 +65,9 @@ LOGFONTA Font(const char* face, bool underlined = false) {
 }
 
 // The allowed titles from the registry to the list on screen and back: the row the user selects
-// is the one deleted, Delete All asks first, a pop-up shown from the tray menu is allowed and
-// saved, Exit asks first, and the next run retitles that pop-up.
+// is the one deleted (by the Delete key), Delete All asks first, a hidden pop-up's balloon gives it
+// back when clicked, allowed and saved, Exit asks first; the next run retitles that pop-up and,
+// with the notice turned off from the tray menu, hides the next one without a balloon.
 TEST_F(VexorE2E, AllowedTitlesGoFromTheRegistryToTheListAndBackAcrossARestart) {
     StoreValues({{"Window0", "Alpha - Internet Explorer"}, {"Window2", "Beta"}, {"Window5", "Gamma"}});
     {
@@ -85,7 +86,7 @@ TEST_F(VexorE2E, AllowedTitlesGoFromTheRegistryToTheListAndBackAcrossARestart) {
         ASSERT_TRUE(vexor.ShowViewer());
         ClickListRow(vexor.viewer, kAllowedList, 0);
         PressKey(VK_DOWN);  // the row below, chosen with the keyboard
-        ClickControl(vexor.viewer, kDeleteLabel);
+        PressKey(VK_DELETE);
         EXPECT_TRUE(ListBecomes(vexor, {"Alpha - Internet Explorer", "Gamma"}));
         EXPECT_EQ(StoredValues(), (Rows{"Window0=Alpha - Internet Explorer", "Window1=Gamma"}));
         for (int answer : {IDNO, IDYES}) {
@@ -98,7 +99,8 @@ TEST_F(VexorE2E, AllowedTitlesGoFromTheRegistryToTheListAndBackAcrossARestart) {
 
         auto popup = OpenPopup("Offer - Internet Explorer");
         ASSERT_TRUE(BecomesHidden(popup.Get()));
-        ASSERT_TRUE(vexor.Choose(kShowLastPopupItem));
+        EXPECT_TRUE(WaitUntil([] { HWND tip = Balloon(); return tip && TextOf(tip).find("Offer - Internet Explorer") == 0; }));
+        PostTrayNotification(vexor.host, 1029);  // the balloon clicked: Wine's tray does not send it itself
         ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(popup.Get()) != FALSE; }));
         EXPECT_EQ(WindowTitle(popup.Get()), "Vexor Allowed Popup");
         EXPECT_TRUE(ListBecomes(vexor, {"Offer - Internet Explorer"}));
@@ -106,6 +108,10 @@ TEST_F(VexorE2E, AllowedTitlesGoFromTheRegistryToTheListAndBackAcrossARestart) {
         HKEY kept = nullptr;  // the key the program made outlives a restart: a volatile one takes no lasting subkey
         EXPECT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Tessaly\\Popup\\Windows\\Kept", 0, nullptr, 0, KEY_WRITE, nullptr, &kept, nullptr), 0);
         RegCloseKey(kept);
+        ASSERT_TRUE(vexor.Choose(kNotifyItem));
+        DWORD notify = 7, size = sizeof(notify);
+        EXPECT_EQ(RegGetValueA(HKEY_CURRENT_USER, "Software\\Tessaly\\Popup", "NotifyWhenHiding", RRF_RT_REG_DWORD, nullptr, &notify, &size), 0);
+        EXPECT_EQ(notify, 0u);
         for (int answer : {IDNO, IDYES}) {
             ASSERT_TRUE(vexor.Choose(kExitItem));
             Answer(vexor, "Are you sure you want to exit Vexor 2003?", answer);
@@ -118,6 +124,9 @@ TEST_F(VexorE2E, AllowedTitlesGoFromTheRegistryToTheListAndBackAcrossARestart) {
     auto again = OpenPopup("Offer - Internet Explorer");
     EXPECT_TRUE(WaitUntil([&] { return WindowTitle(again.Get()) == "Vexor Allowed Popup"; }));
     EXPECT_TRUE(IsWindowVisible(again.Get()));
+    auto quiet = OpenPopup("Quiet - Internet Explorer");
+    EXPECT_TRUE(BecomesHidden(quiet.Get()));
+    EXPECT_FALSE(WaitUntil([] { return Balloon() != nullptr; }, 5000)) << "a balloon with the notice turned off";
 }
 
 // The tray menu as it is drawn: one row of ink an item, the separator a thin one; the default
@@ -134,22 +143,26 @@ void ExpectMenuDrawn(const Vexor& vexor, const char* pauseCaption) {
     InflateRect(&inside, -3, -3);  // within the menu's frame
     const std::vector<InkRow> rows = InkRows(CaptureScreen(inside), GetSysColor(COLOR_MENU));
     PressKey(VK_ESCAPE);
-    ASSERT_EQ(rows.size(), 7u);
+    ASSERT_EQ(rows.size(), 8u);
     NONCLIENTMETRICSA metrics{sizeof(metrics)};
     SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
     LOGFONTA regular = metrics.lfMenuFont, bold = metrics.lfMenuFont;
     bold.lfWeight = FW_BOLD;
-    const char* captions[] = {"Popup Viewer", "Show Last Popup", pauseCaption, "-", "About", "Exit", "Cancel"};
-    for (int i = 0; i < 7; ++i) {
+    const char* captions[] = {"Popup Viewer", "Show Last Popup", pauseCaption, "Notify When Hiding", "-", "About", "Exit", "Cancel"};
+    for (int i = 0; i < 8; ++i) {
         const InkRow& row = rows[static_cast<size_t>(i)];
-        if (i == 3) {
+        if (i == 4) {
             EXPECT_TRUE(row.height <= 2 && row.Width() > rows[0].Width()) << "the separator: a thin line across";
             continue;
         }
+        if (i == 3) {
+            EXPECT_LT(row.left, rows[1].left - 4) << "no check mark left of Notify When Hiding";
+            continue;
+        }
         // The ink falls a few pixels short of the text's width; bold ink is wider than regular text.
-        const int text = TextWidth(i == 0 ? bold : regular, captions[i]);
-        EXPECT_TRUE(row.Width() <= text && row.Width() > text - 8) << captions[i] << ": ink " << row.Width() << " of " << text;
-        EXPECT_EQ(row.Width() > TextWidth(regular, captions[i]), i == 0) << captions[i] << (i == 0 ? " not bold" : " bold");
+        const int text = TextWidth(i == 0 ? bold : regular, captions[i]), ink = row.Width();
+        EXPECT_TRUE(ink <= text && ink > text - 8) << captions[i] << ": ink " << ink << " of " << text;
+        EXPECT_EQ(ink > TextWidth(regular, captions[i]), i == 0) << captions[i] << (i == 0 ? " not bold" : " bold");
     }
 }
 
@@ -180,6 +193,10 @@ TEST_F(VexorE2E, ViewerShowsItsControlsAtTheTablesPlacesHighlightsUnderThePointe
     for (const Seen& control : seen) {
         const RECT r = WindowOnScreen(GetDlgItem(vexor.viewer, control.id));
         EXPECT_EQ(ControlText(vexor.viewer, control.id), control.text);
+        // What a screen reader reads: "Hide" and the label-buttons are buttons named by their captions.
+        if (control.id == kHideButton || control.top == 1200) {
+            EXPECT_EQ(AccessibleName(GetDlgItem(vexor.viewer, control.id)), "Button " + std::string(control.text));
+        }
         EXPECT_NEAR(r.left - client.left, Px(control.left), slack) << control.text;
         EXPECT_EQ(r.top - client.top, Px(control.top)) << control.text;
         EXPECT_EQ(r.bottom - r.top, Px(control.height)) << control.text;
@@ -189,14 +206,19 @@ TEST_F(VexorE2E, ViewerShowsItsControlsAtTheTablesPlacesHighlightsUnderThePointe
             EXPECT_NEAR(r.right - r.left, Px(control.width), slack) << control.text;
         }
     }
-    // Tab walks the table's tab order from the allowed-title list: the trapped list, then "Hide".
+    // A click on a label-button leaves the focus in the list; Tab walks the list, the label-buttons
+    // from left to right and "Hide"; Return and Space run the focused label-button.
     ClickListRow(vexor.viewer, kAllowedList, 0);
-    for (int next : {kTrappedList, kHideButton}) {
+    ClickControl(vexor.viewer, kShowLastLabel);
+    EXPECT_FALSE(WaitUntil([&] { return FocusedControl(vexor.viewer) != kAllowedList; }, 1000)) << "a click took the focus";
+    for (int next : {kDeleteLabel, kDeleteAllLabel, kShowLastLabel, kPauseLabel, kHideButton, kAllowedList, kDeleteLabel}) {
         PressKey(VK_TAB);
-        GUITHREADINFO focus{sizeof(focus)};
-        EXPECT_TRUE(WaitUntil([&] { return GetGUIThreadInfo(GetWindowThreadProcessId(vexor.viewer, nullptr), &focus) &&
-                                           GetDlgCtrlID(focus.hwndFocus) == next; })) << next;
+        EXPECT_TRUE(WaitUntil([&] { return FocusedControl(vexor.viewer) == next; })) << next;
     }
+    for (int key : {VK_TAB, VK_TAB, VK_TAB, VK_RETURN}) PressKey(static_cast<WORD>(key));
+    EXPECT_TRUE(WaitUntil([&] { return ControlText(vexor.viewer, kPauseLabel) == "Resume"; }));
+    PressKey(VK_SPACE);
+    EXPECT_TRUE(WaitUntil([&] { return ControlText(vexor.viewer, kPauseLabel) == "Pause"; }));
     if (dpi == 96) {  // at other resolutions Wine reads the pointer's place differently per process
         // Under the pointer "Delete" takes system colour 13; the bare background gives it back 18.
         auto colored = [&](int id, int index) { return CaptureScreen(WindowOnScreen(GetDlgItem(vexor.viewer, id))).Count(GetSysColor(index)) > 0; };
@@ -214,8 +236,11 @@ TEST_F(VexorE2E, ViewerShowsItsControlsAtTheTablesPlacesHighlightsUnderThePointe
     if (dpi == 96) ExpectMenuDrawn(vexor, "Resume");
     auto paused = OpenPopup("Paused - Internet Explorer");
     EXPECT_FALSE(WaitUntil([&] { return !IsWindowVisible(paused.Get()); }, 2500)) << "trapped while paused";
-    // A close request only hides the viewer: monitoring, paused or not, goes on.
+    // A close request only hides the viewer, and so does Escape: monitoring, paused or not, goes on.
     PostMessageA(vexor.viewer, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(vexor.viewer); }));
+    ASSERT_TRUE(vexor.ShowViewer());
+    PressKey(VK_ESCAPE);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(vexor.viewer); }));
     ASSERT_TRUE(vexor.Choose(kPauseItem));
     auto resumed = OpenPopup("Resumed - Internet Explorer");
@@ -352,15 +377,25 @@ TEST_F(VexorE2E, RunningInstanceThatDeniesOrDoesNotAnswerIsToldAndTheStartEndsNo
     EXPECT_EQ(later.WaitForExit(), 1);
 }
 
-// The tray icon's record as Shell_NotifyIconA takes it, in this build's own layout.
-TEST(TrayRecordTest, ThePlatformRecordReadsBackAsWritten) {
+// The icon's records as Shell_NotifyIconA takes them, in this build's own layout: the sizes of
+// the first record and of the first with balloon fields (Wine, like Windows XP, drops a balloon
+// asked with any other size).
+TEST(TrayRecordTest, ThePlatformRecordsReadBackAsWrittenWithTheSizesThatCarryTheirFields) {
+    const bool wide = sizeof(void*) == 8;
     const NOTIFYICONDATAA data = win32::ToNotifyIconData(MakeTrayIconData(0xFFFF8004, 1, 7, 512, 0x2A, "Vexor 2003"));
+    EXPECT_EQ(data.cbSize, wide ? 104u : 88u);
     EXPECT_EQ(data.hWnd, reinterpret_cast<HWND>(static_cast<INT_PTR>(-32764)));  // sign-extended
     EXPECT_EQ(data.uID, 1u);
     EXPECT_EQ(data.uFlags, 7u);
     EXPECT_EQ(data.uCallbackMessage, 512u);
     EXPECT_EQ(data.hIcon, reinterpret_cast<HICON>(static_cast<INT_PTR>(0x2A)));
     EXPECT_STREQ(data.szTip, "Vexor 2003");
+    const NOTIFYICONDATAA balloon = win32::ToNotifyIconData(MakeBalloonData(0xFFFF8004, 1, "Pop-up hidden", "Ad\nClick"));
+    EXPECT_EQ(balloon.cbSize, wide ? 504u : 488u);
+    EXPECT_EQ(balloon.hWnd, data.hWnd);
+    EXPECT_EQ(balloon.uID + balloon.uFlags + balloon.dwInfoFlags, 1u + 0x10 + 0x11);  // NIF_INFO; NIIF_INFO | NIIF_NOSOUND
+    EXPECT_STREQ(balloon.szInfoTitle, "Pop-up hidden");
+    EXPECT_STREQ(balloon.szInfo, "Ad\nClick");
 }
 
 }  // namespace

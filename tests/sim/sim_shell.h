@@ -22,6 +22,10 @@ public:
         notifications.emplace_back(message, record);
         return taskbarRunning;
     }
+    bool NotifyIcon(std::uint32_t message, const BalloonRecord& record) override {
+        balloons.emplace_back(message, record);
+        return taskbarRunning;
+    }
     void EndProcess(int code) override {
         exitCode = code;
         iconRequestsAtEnd = notifications.size();
@@ -33,6 +37,7 @@ public:
 
     std::vector<std::pair<std::string, int>> launches;  // (path, show style)
     std::vector<std::pair<std::uint32_t, TrayIconRecord>> notifications;
+    std::vector<std::pair<std::uint32_t, BalloonRecord>> balloons;
     std::optional<int> exitCode;  // set once the process has ended
     std::size_t iconRequestsAtEnd = 0;
 };

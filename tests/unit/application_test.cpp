@@ -188,6 +188,62 @@ TEST_F(AppTest, EachRemainingRowRunsItsOwnHandlerAndTheBackgroundResetsEveryHigh
     for (int id : labels) EXPECT_EQ(app_.Viewer().LabelColor(id), 18) << id;
 }
 
+// A balloon request as the shell reads it: (message, size, flags, icon flags, "title|text").
+std::string Balloon(const std::pair<std::uint32_t, BalloonRecord>& request) {
+    const BalloonRecord& r = request.second;
+    auto text = [&](std::size_t offset) { return std::string(reinterpret_cast<const char*>(r.data()) + offset); };
+    return std::to_string(request.first) + " " + std::to_string(ReadTrayField(r, 0)) + " " + std::to_string(ReadTrayField(r, 12)) +
+           " " + std::to_string(ReadTrayField(r, 484)) + " " + text(420) + "|" + text(160);
+}
+
+// The notice is a balloon at the icon, asked with NIM_MODIFY (1), 488 bytes, only NIF_INFO (16),
+// the information icon without sound (17); a shown one is taken away first. The snapshot and a
+// paused check hide nothing, so they tell nothing; a click on the balloon is Show Last Popup.
+TEST_F(AppTest, EachHiddenPopupIsToldInABalloonWhoseClickShowsAndAllowsIt) {
+    shell_.onLaunch = [&] { windows_.Create("Home - Internet Explorer", kLaunchedBrowserRect); };
+    ASSERT_TRUE(app_.Start());
+    toolkit_.RunFor(1000);
+    const std::string line = "\nClick here to show it and allow it from now on.";
+    const std::string longTitle = std::string(237, 'x') + "Internet Explorer";  // 254, as long as titles are read
+    const WindowHandle popup = TrapPopup("Ad - Internet Explorer");
+    TrapPopup(longTitle);
+    Fire(kCmdPauseId);
+    TrapPopup("Paused - Internet Explorer");
+    ASSERT_EQ(shell_.balloons.size(), 4u);
+    for (std::size_t i : {0, 2}) EXPECT_EQ(Balloon(shell_.balloons[i]), "1 488 16 17 |");
+    EXPECT_EQ(Balloon(shell_.balloons[1]), "1 488 16 17 Pop-up hidden|Ad - Internet Explorer" + line);
+    // The whole text fits the field of 256 with its 0 byte.
+    EXPECT_EQ(Balloon(shell_.balloons[3]), "1 488 16 17 Pop-up hidden|" + longTitle.substr(0, 255 - line.size() - 3) + "..." + line);
+    app_.TrayHost_Notification(1029);
+    EXPECT_TRUE(windows_.Window(LastPopup()).visible && windows_.Window(popup).title == "Ad - Internet Explorer");
+    EXPECT_EQ(windows_.Window(LastPopup()).title, "Vexor Allowed Popup");
+    EXPECT_EQ(Stored(), std::vector<std::string>{"Window0=" + longTitle});
+}
+
+// The switch is the user's own REG_DWORD, read at start (a missing or unreadable value is on) and
+// saved at each toggle from the menu; a failed save is told, and the choice holds for the run.
+TEST(NoticeSwitchTest, ReadAtStartToggledFromTheMenuAndSavedForTheUser) {
+    const RegistryKey user = 0x80000001;
+    const char* key = "Software\\Tessaly\\Popup";
+    const std::pair<std::uint32_t, std::vector<std::uint8_t>> stored[] = {{kRegNone, {}}, {kRegDword, {0, 0, 0, 0}}, {kRegSz, {'0', 0}}};
+    for (const auto& [type, data] : stored) {
+        SimApp sim;
+        if (type != kRegNone) sim.registry_.Put(user, key, "NotifyWhenHiding", type, data);
+        ASSERT_TRUE(sim.app_.Start());
+        const bool on = type != kRegDword;
+        EXPECT_EQ(sim.app_.Tray().notifyWhenHiding, on) << type;
+        sim.app_.MenuItem_Click(TrayItem::mnotify);
+        EXPECT_EQ(RegistryModule(sim.registry_).ReadValue(user, key, "NotifyWhenHiding"), RegistryValue(std::int32_t{!on}));
+        sim.TrapPopup("Ad - Internet Explorer");
+        EXPECT_EQ(sim.shell_.balloons.size(), on ? 0u : 2u) << type;
+    }
+    SimApp refused;
+    refused.registry_.RefuseCalls([] { return true; });
+    refused.app_.MenuItem_Click(TrayItem::mnotify);
+    EXPECT_FALSE(refused.app_.Tray().notifyWhenHiding);
+    EXPECT_EQ(refused.Told("The notification setting could not be saved to the registry."), 1);
+}
+
 TEST(TrayIconRecordTest, NumbersAreLittleEndianAfterTheSizeAndTheTipIsCutTo63ThenZeroThenSpaces) {
     const std::uint8_t head[] = {88, 0, 0, 0, 0xFC, 0xFF, 0xFF, 0xFF, 1, 0, 0, 0, 7, 0, 0, 0, 0, 2, 0, 0, 0xF0, 0xDE, 0xBC, 0x9A};
     for (const std::string& tip : {std::string(), std::string("Vexor 2003"), std::string(63, 'x'), std::string(100, 'y')}) {

@@ -7,6 +7,7 @@ RegistryKey FromHkey(HKEY key) { return reinterpret_cast<RegistryKey>(key); }
 }  // namespace
 
 HKEY ToHkey(RegistryKey key) {
+    if (key == kHkeyCurrentUser) return HKEY_CURRENT_USER;
     if (key == kHkeyLocalMachine) return HKEY_LOCAL_MACHINE;
     return reinterpret_cast<HKEY>(key);
 }

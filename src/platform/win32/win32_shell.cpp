@@ -27,27 +27,49 @@ bool Win32Shell::LaunchProgram(const std::string& path, int showStyle) {
     return true;
 }
 
-NOTIFYICONDATAA ToNotifyIconData(const TrayIconRecord& record) {
+namespace {
+
+// The platform's record from the program's: on 32-bit Windows the same bytes; the 64-bit record
+// has pointer-sized handles, so it is converted field by field, handles sign-extended as the
+// platform does.
+template <std::size_t N>
+NOTIFYICONDATAA ToPlatform(const std::array<std::uint8_t, N>& record, DWORD platformSize) {
     NOTIFYICONDATAA data{};
 #if defined(_WIN64)
-    // The 64-bit platform record has pointer-sized handles: converted field by field, handles
-    // sign-extended as the platform does.
-    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    data.hWnd = reinterpret_cast<HWND>(static_cast<INT_PTR>(static_cast<std::int32_t>(ReadTrayField(record, kTrayHwnd))));
+    auto handle = [&](std::size_t offset) { return static_cast<INT_PTR>(static_cast<std::int32_t>(ReadTrayField(record, offset))); };
+    data.cbSize = platformSize;
+    data.hWnd = reinterpret_cast<HWND>(handle(kTrayHwnd));
     data.uID = ReadTrayField(record, kTrayUid);
     data.uFlags = ReadTrayField(record, kTrayFlags);
     data.uCallbackMessage = ReadTrayField(record, kTrayCallbackMessage);
-    data.hIcon = reinterpret_cast<HICON>(static_cast<INT_PTR>(static_cast<std::int32_t>(ReadTrayField(record, kTrayIcon))));
+    data.hIcon = reinterpret_cast<HICON>(handle(kTrayIcon));
     std::memcpy(data.szTip, record.data() + kTrayTip, kTrayTipSize);
+    if (N == kBalloonRecordSize) {
+        std::memcpy(data.szInfo, record.data() + kBalloonText, kBalloonTextSize);
+        std::memcpy(data.szInfoTitle, record.data() + kBalloonTitleField, kBalloonTitleSize);
+        data.dwInfoFlags = ReadTrayField(record, kBalloonInfoFlags);
+    }
 #else
-    // On 32-bit Windows the record is the platform's version-1 structure byte for byte.
     static_assert(NOTIFYICONDATAA_V1_SIZE == kTrayIconRecordSize, "the version-1 record is 88 bytes");
-    std::memcpy(&data, record.data(), kTrayIconRecordSize);
+    static_assert(NOTIFYICONDATAA_V2_SIZE == kBalloonRecordSize, "the version-2 record is 488 bytes");
+    (void)platformSize;
+    std::memcpy(&data, record.data(), N);
 #endif
     return data;
 }
 
+}  // namespace
+
+NOTIFYICONDATAA ToNotifyIconData(const TrayIconRecord& record) { return ToPlatform(record, NOTIFYICONDATAA_V1_SIZE); }
+
+NOTIFYICONDATAA ToNotifyIconData(const BalloonRecord& record) { return ToPlatform(record, NOTIFYICONDATAA_V2_SIZE); }
+
 bool Win32Shell::NotifyIcon(std::uint32_t message, const TrayIconRecord& record) {
+    NOTIFYICONDATAA data = ToNotifyIconData(record);
+    return Shell_NotifyIconA(message, &data) != FALSE;
+}
+
+bool Win32Shell::NotifyIcon(std::uint32_t message, const BalloonRecord& record) {
     NOTIFYICONDATAA data = ToNotifyIconData(record);
     return Shell_NotifyIconA(message, &data) != FALSE;
 }

@@ -28,14 +28,16 @@ struct ClassAndStyle {
 ClassAndStyle ClassFor(ControlKind kind) {
     switch (kind) {
         case ControlKind::List:
-            return {"LISTBOX", WS_TABSTOP | WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT};
+            return {"LISTBOX", WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT};
         case ControlKind::Label:
-        case ControlKind::LabelButton:
-            // SS_NOTIFY: a label takes its own pointer moves instead of passing them through, and
-            // clicks arrive as STN_CLICKED; no tab stop, so no keyboard focus.
+            // SS_NOTIFY: a label takes its own pointer moves instead of passing them through.
             return {"STATIC", SS_LEFT | SS_NOTIFY};
+        case ControlKind::LabelButton:
+            // A button that draws itself as its label: screen readers read it as a button named by
+            // its caption, and the keyboard can reach it.
+            return {"BUTTON", BS_OWNERDRAW};
         case ControlKind::CommandButton:
-            return {"BUTTON", WS_TABSTOP | BS_PUSHBUTTON};
+            return {"BUTTON", BS_PUSHBUTTON};
         case ControlKind::Frame:
             return {"BUTTON", BS_GROUPBOX};
         case ControlKind::Picture:
@@ -109,6 +111,7 @@ std::map<int, HWND> CreateControls(HWND parent, const ControlSpec* begin, const 
         ClassAndStyle kind = ClassFor(row->kind);
         // A label one line high shows as much of its text as fits instead of wrapping it away.
         if (row->kind == ControlKind::Label && row->height <= 255) kind.style = SS_LEFTNOWORDWRAP | SS_NOTIFY;
+        if (row->tabIndex >= 0) kind.style |= WS_TABSTOP;
         HWND control = CreateWindowExA(0, kind.className, row->text ? row->text : "", WS_CHILD | WS_VISIBLE | kind.style,
                                        scale.X(left), scale.Y(top), scale.X(row->width), scale.Y(row->height), parent,
                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(row->id)), ProgramInstance(), nullptr);

@@ -88,11 +88,21 @@ LRESULT CALLBACK PopupViewerView::ControlProc(HWND control, UINT message, WPARAM
                                               DWORD_PTR self) {
     auto* view = reinterpret_cast<PopupViewerView*>(self);
     const int controlId = static_cast<int>(id);
+    const bool labelButton = IsLabelButton(kViewerLayout, controlId);
+    const bool activationKey = wParam == VK_RETURN || wParam == VK_SPACE;
     switch (message) {
         case WM_MOUSEMOVE:
             view->app_.Viewer_ControlEvent(controlId, ControlEvent::MouseMove);
             break;
         case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            if (labelButton) {
+                // A label-button acts on the press, as a label does; it takes neither the focus nor
+                // the mouse, so the focus stays where it was.
+                view->app_.Viewer_ControlEvent(controlId, ControlEvent::Click);
+                return 0;
+            }
+            [[fallthrough]];
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN: {
             // The control handles the press first (a list selects), so the handler reads the new
@@ -102,6 +112,26 @@ LRESULT CALLBACK PopupViewerView::ControlProc(HWND control, UINT message, WPARAM
             view->app_.Viewer_ControlEvent(controlId, ControlEvent::MouseDown);
             return result;
         }
+        case WM_GETDLGCODE:
+            // Return and Space reach a focused label-button itself instead of the dialog manager,
+            // which would take Return for the window's default button.
+            if (labelButton && activationKey) return DLGC_WANTMESSAGE | DefSubclassProc(control, message, wParam, lParam);
+            break;
+        case WM_KEYDOWN:
+            if (labelButton && activationKey) {
+                view->app_.Viewer_ControlEvent(controlId, ControlEvent::Click);
+                return 0;
+            }
+            if (wParam == VK_DELETE) {
+                view->SyncSelection(controlId);
+                view->app_.Viewer_ControlEvent(controlId, ControlEvent::DeleteKey);
+                return 0;
+            }
+            break;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            if (labelButton) view->InvalidateFocusRect(control);
+            break;
         case WM_NCDESTROY:
             RemoveWindowSubclass(control, &PopupViewerView::ControlProc, id);
             break;
@@ -109,6 +139,45 @@ LRESULT CALLBACK PopupViewerView::ControlProc(HWND control, UINT message, WPARAM
             break;
     }
     return DefSubclassProc(control, message, wParam, lParam);
+}
+
+// The focus rectangle lies just outside the label-button's text, on the window's background.
+RECT PopupViewerView::FocusRect(HWND control) const {
+    RECT rect;
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, Hwnd(), reinterpret_cast<POINT*>(&rect), 2);
+    InflateRect(&rect, 2, 2);
+    return rect;
+}
+
+void PopupViewerView::InvalidateFocusRect(HWND control) {
+    const RECT rect = FocusRect(control);
+    InvalidateRect(Hwnd(), &rect, TRUE);
+}
+
+void PopupViewerView::OnPaint() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(Hwnd(), &paint);
+    // Drawn while the keyboard is in use, as Windows shows focus cues.
+    HWND focus = GetFocus();
+    const bool cues = (SendMessageA(Hwnd(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) == 0;
+    if (focus != nullptr && GetParent(focus) == Hwnd() && IsLabelButton(kViewerLayout, GetDlgCtrlID(focus)) && cues) {
+        const RECT rect = FocusRect(focus);
+        DrawFocusRect(dc, &rect);
+    }
+    EndPaint(Hwnd(), &paint);
+}
+
+// Drawn as the label it stands for: its text underlined in its colour on the button face.
+void PopupViewerView::DrawLabelButton(const DRAWITEMSTRUCT& item) {
+    char text[64];
+    GetWindowTextA(item.hwndItem, text, sizeof(text));
+    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
+    ScopedSelectFont font(item.hDC, reinterpret_cast<HFONT>(SendMessageA(item.hwndItem, WM_GETFONT, 0, 0)));
+    SetTextColor(item.hDC, GetSysColor(app_.Viewer().LabelColor(static_cast<int>(item.CtlID))));
+    SetBkColor(item.hDC, GetSysColor(COLOR_BTNFACE));
+    RECT rect = item.rcItem;
+    DrawTextA(item.hDC, text, -1, &rect, DT_LEFT | DT_EXPANDTABS | DT_WORDBREAK);
 }
 
 void PopupViewerView::SyncSelection(int controlId) {
@@ -147,23 +216,20 @@ void PopupViewerView::OnChanged() {
 
 void PopupViewerView::OnCommand(int controlId, int notification) {
     // Notification numbers differ by kind: a list sends 1 for a new selection and 2 for a
-    // double-click; a button or label sends 0 for a click and 1 for a double-click.
+    // double-click; a button sends 0 for a click.
     if (selectableLists_.count(controlId) != 0) {
         if (notification != LBN_SELCHANGE && notification != LBN_DBLCLK) return;
         SyncSelection(controlId);
         if (notification == LBN_DBLCLK) app_.Viewer_ControlEvent(controlId, ControlEvent::DoubleClick);
         return;
     }
-    // A quick second click on a label-button is another click, as on a push button.
-    if (notification == STN_CLICKED || notification == STN_DBLCLK) {
-        app_.Viewer_ControlEvent(controlId, ControlEvent::Click);
-    }
+    // Escape comes as the dialog manager's cancel command: "Hide" is the window's cancel button.
+    if (controlId == IDCANCEL) controlId = kCmdHideId;
+    if (notification == BN_CLICKED) app_.Viewer_ControlEvent(controlId, ControlEvent::Click);
 }
 
-LRESULT PopupViewerView::OnControlColor(HDC dc, HWND control) {
-    const int id = GetDlgCtrlID(control);
-    const int colorIndex = IsLabelButton(kViewerLayout, id) ? app_.Viewer().LabelColor(id) : COLOR_WINDOWTEXT;
-    SetTextColor(dc, GetSysColor(colorIndex));
+LRESULT PopupViewerView::OnControlColor(HDC dc) {
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
@@ -185,7 +251,13 @@ LRESULT PopupViewerView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             app_.Form_MouseMove();
             return 0;
         case WM_CTLCOLORSTATIC:
-            return OnControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+            return OnControlColor(reinterpret_cast<HDC>(wParam));
+        case WM_DRAWITEM:
+            DrawLabelButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
+        case WM_PAINT:
+            OnPaint();
+            return 0;
         default:
             return WindowBase::OnMessage(message, wParam, lParam);
     }

@@ -65,8 +65,10 @@ void TrayHostView::ShowMenuAtPointer() {
 }
 
 void TrayHostView::OnChanged() {
-    const UINT id = static_cast<UINT>(TrayItem::mpause);
-    ModifyMenuA(menu_.Get(), id, MF_BYCOMMAND | MF_STRING, id, app_.Tray().mpauseCaption.c_str());
+    const UINT pause = static_cast<UINT>(TrayItem::mpause);
+    ModifyMenuA(menu_.Get(), pause, MF_BYCOMMAND | MF_STRING, pause, app_.Tray().mpauseCaption.c_str());
+    CheckMenuItem(menu_.Get(), static_cast<UINT>(TrayItem::mnotify),
+                  MF_BYCOMMAND | (app_.Tray().notifyWhenHiding ? MF_CHECKED : MF_UNCHECKED));
 }
 
 LRESULT TrayHostView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -196,6 +196,7 @@ void PopupViewerView::OnChanged() {
     if (model.CmdPauseCaption() != pause) {
         SetText(Control(kCmdPauseId), model.CmdPauseCaption());
         FitToText(Control(kCmdPauseId));
+        UpdateWindow(Control(kCmdPauseId));  // drawn with its new caption before anyone reads it
     }
 
     TOOLINFOA tool{};

@@ -103,7 +103,7 @@ void Report(const char* what, Cost cost, const char* note = "") {
 int main() {
     CountingRegistryApi api;
     RegistryModule registry(api);
-    AllowedTitleStore store(registry);
+    AllowedTitleStore store(registry, kListCapacity);
     constexpr int kTitles = 1000;
     constexpr int kRuns = 5;
 

@@ -131,7 +131,7 @@ int main(int argc, char** argv) {
 
         if (i % 10 == 3 && lastIsHidden) {  // Show Last Popup from the tray
             HWND last = hidden.back().Get();
-            vexor.Choose(kShowLastPopupItem);
+            vexor.Choose("Show Last Popup");
             Check(WaitUntil([&] { return IsWindowVisible(last) != FALSE; }), "not shown again: " + trapped.back());
             Check(WindowTitle(last) == "Vexor Allowed Popup", "not retitled: " + trapped.back());
             allowed.push_back(trapped.back());
@@ -156,7 +156,7 @@ int main(int argc, char** argv) {
         }
         if (i % 30 == 15 || i % 30 == 18) {  // pause, and three pop-ups later resume
             paused = !paused;
-            vexor.Choose(kPauseItem);
+            vexor.Choose("Pause");
             const char* caption = paused ? "Resume" : "Pause";
             Check(WaitUntil([&] { return ControlText(vexor.viewer, kPauseLabel) == caption; }), "pause not toggled");
         }

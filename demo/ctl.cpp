@@ -5,10 +5,11 @@
 //   vexor_ctl closed CLASS TITLE [MS]        no visible window of the class
 //   vexor_ctl disabled|hidden|visible TITLE [MS]   the window with that title is so
 //   vexor_ctl tray MESSAGE                   the notification the shell sends for MESSAGE
-//   vexor_ctl menu DOWNS                     the tray menu item DOWNS down-arrow presses away
+//   vexor_ctl menu ITEM                      chooses the tray menu item with that caption
 //   vexor_ctl key VK                         presses and releases a key
 //   vexor_ctl close CLASS                    asks the window of the class to close
 //   vexor_ctl point|click CLASS CONTROL      moves the pointer to, or clicks, a control
+//                                            (CONTROL: its name in the window's layout, or a number)
 //   vexor_ctl text CLASS CONTROL TEXT        the control shows exactly TEXT
 //   vexor_ctl rows CLASS CONTROL [ROW...]    the list box holds exactly these rows
 //   vexor_ctl color CLASS CONTROL INDEX      some pixel of the control is system colour INDEX
@@ -85,7 +86,8 @@ int main(int argc, char** argv) {
         const std::vector<HWND> windows = FindWindows(name);
         return windows.empty() ? nullptr : windows.front();
     };
-    auto control = [&] { return GetDlgItem(window(), std::atoi(arg3.c_str())); };
+    auto id = [&](const char* control) { return ControlId(name, control); };
+    auto control = [&] { return GetDlgItem(window(), id(arg3.c_str())); };
     bool ok = false;
     if (command == "wait") {
         ok = WaitUntil([&] { return Visible(name, arg3) != nullptr; }, deadline(4));
@@ -98,9 +100,8 @@ int main(int argc, char** argv) {
         ok = WaitUntil([&] { return Titled(name, state); }, deadline(3));
     } else if (command == "tray" || command == "menu") {
         HWND host = FindWindowA(win32::kTrayHostClassName, nullptr);
-        const int number = std::atoi(name);
-        if (host && command == "tray") PostTrayNotification(host, static_cast<UINT>(number));
-        ok = host != nullptr && (command == "tray" || ChooseTrayMenuItem(host, number));
+        if (host && command == "tray") PostTrayNotification(host, static_cast<UINT>(std::atoi(name)));
+        ok = host != nullptr && (command == "tray" || ChooseTrayMenuItem(host, name));
     } else if (command == "key") {
         PressKey(static_cast<WORD>(std::strtoul(name, nullptr, 0)));
         ok = true;
@@ -109,16 +110,16 @@ int main(int argc, char** argv) {
         ok = window != nullptr && PostMessageA(window, WM_CLOSE, 0, 0);
     } else if ((command == "point" || command == "click") && argc > 3) {
         HWND window = Visible(name, "");
-        if (window && command == "point") PointAt(window, std::atoi(argv[3]));
-        if (window && command == "click") ClickControl(window, std::atoi(argv[3]));
+        if (window && command == "point") PointAt(window, id(argv[3]));
+        if (window && command == "click") ClickControl(window, id(argv[3]));
         ok = window != nullptr;
     } else if (command == "text" && argc > 4) {
         ok = WaitUntil([&] { return TextOf(control()) == argv[4]; });
         if (!ok) std::fprintf(stderr, "text: \"%s\"\n", TextOf(control()).c_str());
     } else if (command == "rows" && argc > 3) {
         const std::vector<std::string> expected(argv + 4, argv + argc);
-        ok = WaitUntil([&] { return ListRows(window(), std::atoi(arg3.c_str())) == expected; });
-        if (!ok) for (const std::string& row : ListRows(window(), std::atoi(arg3.c_str()))) std::fprintf(stderr, "row: \"%s\"\n", row.c_str());
+        ok = WaitUntil([&] { return ListRows(window(), id(arg3.c_str())) == expected; });
+        if (!ok) for (const std::string& row : ListRows(window(), id(arg3.c_str()))) std::fprintf(stderr, "row: \"%s\"\n", row.c_str());
     } else if (command == "color" && argc > 4) {
         ok = WaitUntil([&] { return CaptureScreen(WindowOnScreen(control())).Count(GetSysColor(std::atoi(argv[4]))) > 0; });
     } else if (command == "box" && argc > 4) {

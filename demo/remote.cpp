@@ -3,6 +3,11 @@
 #include <string>
 
 #include "platform/win32/win32_toolkit.h"
+#include "ui/about_window.h"
+#include "ui/popup_viewer.h"
+#include "ui/splash.h"
+#include "ui/tray_menu.h"
+#include "ui/win32/window_names.h"
 
 namespace vexor::remote {
 
@@ -37,7 +42,35 @@ void PostTrayNotification(HWND host, UINT mouseMessage) {
     PostMessageA(host, WM_MOUSEMOVE, 1, static_cast<LPARAM>(mouseMessage));
 }
 
-bool ChooseTrayMenuItem(HWND host, int downs) {
+namespace {
+
+template <std::size_t N>
+int FindByName(const ControlSpec (&layout)[N], const std::string& name) {
+    for (const ControlSpec& row : layout) {
+        if (name == row.name) return row.id;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int ControlId(const std::string& windowClass, const std::string& name) {
+    if (!name.empty() && name.find_first_not_of("0123456789") == std::string::npos) return std::stoi(name);
+    if (windowClass == win32::kViewerClassName) return FindByName(kViewerLayout, name);
+    if (windowClass == win32::kSplashClassName) return FindByName(kSplashLayout, name);
+    if (windowClass == win32::kAboutClassName) return FindByName(kAboutLayout, name);
+    return 0;
+}
+
+bool ChooseTrayMenuItem(HWND host, const std::string& caption) {
+    int downs = 0;
+    bool found = false;
+    for (const MenuItemSpec& item : kTrayMenuItems) {
+        if (std::string(item.caption) == kSeparator) continue;
+        ++downs;
+        if ((found = caption == item.caption)) break;
+    }
+    if (!found) return false;
     PostTrayNotification(host, WM_RBUTTONUP);
     if (!WaitUntil([] { return !FindVisible("#32768").empty(); }, 5000)) return false;
     for (int i = 0; i < downs; ++i) PressKey(VK_DOWN);

@@ -25,12 +25,16 @@ void Pause(DWORD ms);
 std::vector<HWND> FindWindows(const char* className, const char* title = nullptr);
 std::vector<HWND> FindVisible(const char* className, const char* title = nullptr);
 
+// A control of the program's windows by its name in the window's layout ("OKPopups" in
+// "VexorPopupViewer"), or a dialog's control by its number ("1037"); 0 when there is none.
+int ControlId(const std::string& windowClass, const std::string& name);
+
 // The notification the shell sends for a mouse message on the tray icon.
 void PostTrayNotification(HWND host, UINT mouseMessage);
 // As the user chooses from the tray menu: the right button released on the icon, then the down
-// arrow `downs` times (the separator is skipped) and Return. False when no menu opened or it did
-// not close.
-bool ChooseTrayMenuItem(HWND host, int downs);
+// arrow as often as it takes to reach the item with that caption in the menu's table ("Pause"
+// also while it reads "Resume"; separators are skipped) and Return. False when there is no such item, no menu opened or it did not close.
+bool ChooseTrayMenuItem(HWND host, const std::string& caption);
 void PressKey(WORD virtualKey);
 
 // Clicks a button of a message box; false, clicking nothing, when the box has no such button.

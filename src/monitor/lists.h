@@ -7,9 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/toolkit.h"
-
 namespace vexor {
+
+// A list control counts and places its entries in 16 bits: no list holds more than this many.
+constexpr int kListCapacity = 32767;
 
 // Told about every change, so that a view can mirror a list in a real list control.
 class ListObserver {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/byte_order.h"
+
 namespace vexor {
 
 namespace {
@@ -15,9 +17,9 @@ struct EncodedValue {
 };
 
 std::vector<std::uint8_t> DwordBytes(std::int32_t value) {
-    const auto bits = static_cast<std::uint32_t>(value);
-    return {static_cast<std::uint8_t>(bits), static_cast<std::uint8_t>(bits >> 8),
-            static_cast<std::uint8_t>(bits >> 16), static_cast<std::uint8_t>(bits >> 24)};
+    std::vector<std::uint8_t> bytes(4);
+    PutLittleEndian32(bytes.data(), static_cast<std::uint32_t>(value));
+    return bytes;
 }
 
 // Returns the encoding, or the error number that write value raises for this kind.
@@ -54,12 +56,8 @@ RegistryValue Decode(std::uint32_t type, const std::vector<std::uint8_t>& data, 
             return std::string(begin, length < 2 ? 0 : length - 2);
         case kRegBinary:
             return ByteSequence{0, std::vector<std::uint8_t>(data.begin(), data.begin() + length), 1};
-        case kRegDword: {
-            // Little-endian from the bytes that were returned; missing high bytes count as 0.
-            std::uint32_t bits = 0;
-            for (std::uint32_t i = 0; i < std::min<std::uint32_t>(length, 4); ++i) bits |= std::uint32_t{data[i]} << (8 * i);
-            return static_cast<std::int32_t>(bits);
-        }
+        case kRegDword:  // from the bytes that were returned
+            return static_cast<std::int32_t>(GetLittleEndian32(data.data(), length));
         default:
             return fallback;
     }

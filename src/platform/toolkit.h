@@ -20,10 +20,6 @@ public:
     virtual bool Enabled() const = 0;
 };
 
-// The toolkit's list controls count and place their entries in 16 bits: no list holds more than
-// this many.
-constexpr int kListCapacity = 32767;
-
 // Message box styles and answers (MessageBoxA's numbers).
 constexpr std::uint32_t kMbYesNo = 4;
 constexpr std::uint32_t kMbIconQuestion = 32;

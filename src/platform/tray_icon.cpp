@@ -2,13 +2,16 @@
 
 #include <algorithm>
 
+#include "platform/shell.h"
+#include "texts.h"
+
 namespace vexor {
 
 namespace {
 
 template <std::size_t N>
 void WriteField(std::array<std::uint8_t, N>& record, std::size_t offset, std::uint32_t value) {
-    for (std::size_t i = 0; i < 4; ++i) record[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
+    PutLittleEndian32(record.data() + offset, value);
 }
 
 // A text field: the text, cut to leave room for its 0 byte, then that byte; returns its length.
@@ -48,6 +51,28 @@ BalloonRecord MakeBalloonData(std::uint32_t window, std::uint32_t id, const std:
     WriteText(record, kBalloonTitleField, kBalloonTitleSize, title);
     WriteField(record, kBalloonInfoFlags, kNiifInfo | kNiifNoSound);
     return record;
+}
+
+namespace {
+bool NotifyTrayIcon(Shell& shell, std::uint32_t message, const TrayHostHandles& host, std::uint32_t callback,
+                    const std::string& tip) {
+    const auto window = static_cast<std::uint32_t>(host.window);
+    return shell.NotifyIcon(message, MakeTrayIconData(window, kTrayIconId, kTrayFlagsAll, callback, host.icon, tip));
+}
+}  // namespace
+
+bool AddTrayIcon(Shell& shell, const TrayHostHandles& host) {
+    return NotifyTrayIcon(shell, kNimAdd, host, kWmMouseMove, kApplicationTitle);
+}
+
+bool RemoveTrayIcon(Shell& shell, const TrayHostHandles& host) {
+    return NotifyTrayIcon(shell, kNimDelete, host, kTrayCallbackAtDelete, "");
+}
+
+void ShowTrayBalloon(Shell& shell, const TrayHostHandles& host, const std::string& title, const std::string& text) {
+    const auto window = static_cast<std::uint32_t>(host.window);
+    shell.NotifyIcon(kNimModify, MakeBalloonData(window, kTrayIconId, "", ""));
+    shell.NotifyIcon(kNimModify, MakeBalloonData(window, kTrayIconId, title, text));
 }
 
 }  // namespace vexor

@@ -1,13 +1,18 @@
-// The notification-area icon's records, little-endian: NOTIFYICONDATA in its 88-byte ANSI form,
-// with which the icon is added and deleted, and in its 488-byte form (the first size with balloon
-// fields), with which a balloon is shown at the icon.
+// The notification-area icon: its records, little-endian (NOTIFYICONDATA in its 88-byte ANSI
+// form, with which the icon is added and deleted, and in its 488-byte form, the first size with
+// balloon fields, with which a balloon is shown at the icon), and the routines that send them.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <string>
 
+#include "platform/byte_order.h"
+#include "platform/window_system.h"
+
 namespace vexor {
+
+class Shell;
 
 constexpr std::size_t kTrayIconRecordSize = 88;
 using TrayIconRecord = std::array<std::uint8_t, kTrayIconRecordSize>;
@@ -59,9 +64,21 @@ BalloonRecord MakeBalloonData(std::uint32_t window, std::uint32_t id, const std:
 
 template <std::size_t N>
 std::uint32_t ReadTrayField(const std::array<std::uint8_t, N>& record, std::size_t offset) {
-    std::uint32_t value = 0;
-    for (std::size_t i = 0; i < 4; ++i) value |= std::uint32_t{record[offset + i]} << (8 * i);
-    return value;
+    return GetLittleEndian32(record.data() + offset);
 }
+
+// The tray host window as the icon routines need it.
+struct TrayHostHandles {
+    WindowHandle window = 0;
+    std::uint32_t icon = 0;
+};
+
+// NIM_ADD with the host window, identifier 1, callback WM_MOUSEMOVE and the tip "Vexor 2003".
+bool AddTrayIcon(Shell& shell, const TrayHostHandles& host);
+// NIM_DELETE with the same window and identifier, callback 1 and an empty tip.
+bool RemoveTrayIcon(Shell& shell, const TrayHostHandles& host);
+// A balloon at the icon. One still shown goes first: Windows XP would hold the new one back
+// behind it.
+void ShowTrayBalloon(Shell& shell, const TrayHostHandles& host, const std::string& title, const std::string& text);
 
 }  // namespace vexor

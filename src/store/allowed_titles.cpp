@@ -46,7 +46,7 @@ std::vector<std::string> AllowedTitleStore::Load() {
         return a.first.size() != b.first.size() ? a.first.size() < b.first.size() : a.first < b.first;
     });
     for (const auto& [digits, value] : titleValues) {
-        if (titles.size() >= static_cast<std::size_t>(kListCapacity)) break;
+        if (titles.size() >= capacity_) break;
         std::string title = TitleText(*value);
         if (!title.empty()) titles.push_back(std::move(title));
     }

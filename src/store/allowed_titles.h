@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "platform/registry.h"
-#include "platform/toolkit.h"
 
 namespace vexor {
 
@@ -25,10 +24,11 @@ std::string TitleText(const RegistryValue& value);
 
 class AllowedTitleStore {
 public:
-    explicit AllowedTitleStore(RegistryModule& registry) : registry_(registry) {}
+    // capacity: the most titles the list they are loaded into holds.
+    AllowedTitleStore(RegistryModule& registry, std::size_t capacity) : registry_(registry), capacity_(capacity) {}
 
     // The stored titles, read in one pass: every title value in increasing order of index, empty
-    // texts and unreadable values skipped, at most a list's capacity. A missing key gives none.
+    // texts and unreadable values skipped, the first `capacity` of them. A missing key gives none.
     std::vector<std::string> Load();
 
     // Stores every non-empty title under its position in `titles` (empty ones hold their place),
@@ -45,6 +45,7 @@ private:
     static bool RemoveStaleValues(const OpenedKey& key, const std::vector<bool>& written);
 
     RegistryModule& registry_;
+    std::size_t capacity_;
 };
 
 }  // namespace vexor

@@ -5,45 +5,10 @@
 
 namespace vexor {
 
-namespace {
-
-// The tray menu's items (kTrayMenuItems) and what choosing each runs. "-" and "Cancel" run nothing:
-// choosing them only closes the menu.
-constexpr EventBinding<Application> kTrayMenuEvents[] = {
-    {static_cast<int>(TrayItem::mshow), ControlEvent::Click, &Application::mshow_Click},
-    {static_cast<int>(TrayItem::mshowlast), ControlEvent::Click, &Application::mshowlast_Click},
-    {static_cast<int>(TrayItem::mpause), ControlEvent::Click, &Application::mpause_Click},
-    {static_cast<int>(TrayItem::mnotify), ControlEvent::Click, &Application::mnotify_Click},
-    {static_cast<int>(TrayItem::mabout), ControlEvent::Click, &Application::mabout_Click},
-    {static_cast<int>(TrayItem::mexit), ControlEvent::Click, &Application::mexit_Click},
-};
-
-// The Popup Viewer's controls (kViewerLayout) and the handlers their events run. A control without
-// a row for an event ignores it: "View" has no pointer-move handler, the trapped list's button
-// press does nothing. The label-buttons with a pointer-move row are the ones that highlight; the
-// background resets them in the order of these rows.
-constexpr EventBinding<Application> kViewerEvents[] = {
-    {kCmdHideId, ControlEvent::Click, &Application::cmdhide_Click},
-    {kCmdDeleteId, ControlEvent::Click, &Application::cmddelete_Click},
-    {kLabel5Id, ControlEvent::Click, &Application::Label5_Click},
-    {kCmdShowId, ControlEvent::Click, &Application::cmdshow_Click},
-    {kCmdPauseId, ControlEvent::Click, &Application::cmdpause_Click},
-    {kCmdViewId, ControlEvent::Click, &Application::cmdview_Click},
-    {kLContainedId, ControlEvent::DoubleClick, &Application::LContained_DblClick},
-    {kOKPopupsId, ControlEvent::MouseDown, &Application::OKPopups_MouseDown},
-    {kOKPopupsId, ControlEvent::DeleteKey, &Application::cmddelete_Click},
-    {kCmdDeleteId, ControlEvent::MouseMove, &Application::cmddelete_MouseMove},
-    {kLabel5Id, ControlEvent::MouseMove, &Application::Label5_MouseMove},
-    {kCmdPauseId, ControlEvent::MouseMove, &Application::cmdpause_MouseMove},
-    {kCmdShowId, ControlEvent::MouseMove, &Application::cmdshow_MouseMove},
-};
-
-}  // namespace
-
 Application::Application(PlatformServices services)
     : services_(services),
       registry_(services.registry),
-      store_(registry_),
+      store_(registry_, kListCapacity),
       notifySetting_(registry_),
       viewer_(services.toolkit, services.windows, store_),
       splash_(services.toolkit),
@@ -86,6 +51,7 @@ bool Application::Form_Load() {
 
 bool Application::Fail(const std::string& message) {
     phase_ = Phase::Failed;
+    tray_.answering = false;
     services_.toolkit.ShowMessageBox(message, kApplicationTitle, kMbOk | kMbIconError);
     return false;
 }
@@ -94,29 +60,11 @@ void Application::Warn(const std::string& message) {
     services_.toolkit.ShowMessageBox(message, kApplicationTitle, kMbOk | kMbIconExclamation);
 }
 
-bool Application::TrayHost_ShowViewerRequest() {
-    if (phase_ == Phase::Failed) return false;
+void Application::TrayHost_ShowViewerRequest() {
     if (phase_ == Phase::Running) {
         mshow_Click();
-    } else {
+    } else if (phase_ != Phase::Failed) {
         viewerRequested_ = true;
-    }
-    return true;
-}
-
-void Application::TrayHost_Notification(std::uint32_t mouseMessage) {
-    switch (DecodeTrayNotification(mouseMessage)) {
-        case TrayAction::ShowViewer:
-            mshow_Click();
-            break;
-        case TrayAction::ShowMenu:
-            if (tray_.showMenu) tray_.showMenu();
-            break;
-        case TrayAction::ShowLastPopup:
-            mshowlast_Click();
-            break;
-        case TrayAction::None:
-            break;
     }
 }
 
@@ -125,12 +73,20 @@ void Application::TrayHost_TaskbarCreated() {
     if (phase_ == Phase::Running) AddTrayIcon(services_.shell, tray_.handles);
 }
 
+void Application::mfile_PopupMenu() {
+    if (tray_.showMenu) tray_.showMenu();
+}
+
 void Application::MenuItem_Click(TrayItem item) {
-    if (auto handler = FindHandler(kTrayMenuEvents, static_cast<int>(item), ControlEvent::Click)) (this->*handler)();
+    Dispatch(kTrayMenuEvents<Application>, *this, static_cast<int>(item), ControlEvent::Click);
+}
+
+void Application::TrayHost_Event(int source, ControlEvent event) {
+    Dispatch(kTrayHostEvents<Application>, *this, source, event);
 }
 
 void Application::Viewer_ControlEvent(int controlId, ControlEvent event) {
-    if (auto handler = FindHandler(kViewerEvents, controlId, event)) (this->*handler)();
+    Dispatch(kViewerEvents<Application>, *this, controlId, event);
 }
 
 void Application::mshow_Click() {
@@ -146,11 +102,7 @@ void Application::mnotify_Click() {
 }
 
 void Application::Monitor_PopupHidden(const std::string& title) {
-    if (!tray_.notifyWhenHiding) return;
-    const auto window = static_cast<std::uint32_t>(tray_.handles.window);
-    // A balloon still shown goes first: Windows XP would hold the new one back behind it.
-    services_.shell.NotifyIcon(kNimModify, MakeBalloonData(window, kTrayIconId, "", ""));
-    services_.shell.NotifyIcon(kNimModify, MakeBalloonData(window, kTrayIconId, kBalloonTitle, BalloonText(title)));
+    if (tray_.notifyWhenHiding) ShowTrayBalloon(services_.shell, tray_.handles, kBalloonTitle, BalloonText(title));
 }
 
 void Application::mexit_Click() {
@@ -172,7 +124,7 @@ void Application::OKPopups_MouseDown() {
 }
 
 void Application::Form_MouseMove() {
-    for (const EventBinding<Application>& row : kViewerEvents) {
+    for (const EventBinding<Application>& row : kViewerEvents<Application>) {
         if (row.event == ControlEvent::MouseMove && IsLabelButton(kViewerLayout, row.controlId)) {
             viewer_.SetLabelColor(row.controlId, kColorButtonText);
         }

@@ -43,17 +43,21 @@ public:
     // The Popup Viewer's load handler: the start-up sequence. False when a step failed.
     bool Form_Load();
 
-    // The tray host window: a notification of the icon, by the mouse message on it.
-    void TrayHost_Notification(std::uint32_t mouseMessage);
-    // The taskbar was (re)started: the icon it lost comes back.
-    void TrayHost_TaskbarCreated();
-    // A later start of the program asks to see the Popup Viewer. Accepted while start-up runs (the
-    // viewer shows once it has finished) and afterwards; refused once start-up has failed.
-    bool TrayHost_ShowViewerRequest();
-    // A tray menu item was chosen, or an event happened on a control of the Popup Viewer: each
-    // runs the handler that its table binds (kTrayMenuEvents, kViewerEvents in application.cpp).
+    // An event of the tray host window, of a tray menu item or of a control of the Popup Viewer:
+    // each runs the handler that its table binds (kTrayHostEvents, kTrayMenuEvents,
+    // kViewerEvents). The host's source is the icon's notification number, or kTrayHostFormId.
+    void TrayHost_Event(int source, ControlEvent event);
     void MenuItem_Click(TrayItem item);
     void Viewer_ControlEvent(int controlId, ControlEvent event);
+
+    // The tray host window. The taskbar was (re)started: the icon it lost comes back. A later
+    // start of the program asks to see the Popup Viewer: accepted while start-up runs (the viewer
+    // shows once it has finished) and afterwards; once start-up has failed, Tray().answering is
+    // false and the request is refused.
+    void TrayHost_TaskbarCreated();
+    void TrayHost_ShowViewerRequest();
+    // The right button released on the icon: mfile at the pointer.
+    void mfile_PopupMenu();
 
     // The tray menu's items.
     void mshow_Click();
@@ -75,12 +79,9 @@ public:
     // Any mouse button pressed on the allowed-title list: its tooltip becomes the selected
     // entry's full text, or empty with nothing selected.
     void OKPopups_MouseDown();
-    // Hover highlight: a pointer move over one of the bottom label-buttons highlights it; only a
+    // Hover highlight: a pointer move over one of the bottom label-buttons lights it up; only a
     // pointer move over the bare window background returns them to the button-text colour.
-    void cmddelete_MouseMove() { viewer_.SetLabelColor(kCmdDeleteId, kColorHighlight); }
-    void Label5_MouseMove() { viewer_.SetLabelColor(kLabel5Id, kColorHighlight); }
-    void cmdshow_MouseMove() { viewer_.SetLabelColor(kCmdShowId, kColorHighlight); }
-    void cmdpause_MouseMove() { viewer_.SetLabelColor(kCmdPauseId, kColorHighlight); }
+    void LabelButton_MouseMove(int controlId) { viewer_.SetLabelColor(controlId, kColorHighlight); }
     void Form_MouseMove();
     // A close request from the keyboard or another program only hides the viewer, so its lists,
     // timers and pause state live on for the whole process.

@@ -11,6 +11,7 @@
 #include "monitor/monitor_state.h"
 #include "store/allowed_titles.h"
 #include "texts.h"
+#include "ui/events.h"
 #include "ui/layout.h"
 
 namespace vexor {
@@ -18,9 +19,10 @@ namespace vexor {
 constexpr int kViewerClientWidth = 3690;
 constexpr int kViewerClientHeight = 1470;
 
-// Control identifiers, for the view and for tests that find the controls from outside.
+// Control identifiers (the window itself is kViewerFormId), for the view and for tests that find
+// the controls from outside.
 enum ViewerControlId : int {
-    kOKPopupsId = 101, kOKWinSizesId, kOKWindowsId, kCmdHideId, kTrappedFrameId, kLContainedId, kLabel2Id, kCmdViewId,
+    kViewerFormId = 100, kOKPopupsId, kOKWinSizesId, kOKWindowsId, kCmdHideId, kTrappedFrameId, kLContainedId, kLabel2Id, kCmdViewId,
     kCmdPauseId, kCmdShowId, kCmdDeleteId, kLabel1Id, kLabel5Id, kLabel4Id, kLabel3Id,
 };
 
@@ -43,6 +45,30 @@ constexpr ControlSpec kViewerLayout[] = {
     {kLabel5Id, "Label5", ControlKind::LabelButton, kDeleteAllText, 720, 1200, 675, 195, 2, 0, FontKind::LabelButton},
     {kLabel4Id, "Label4", ControlKind::Label, kHandlesHeading, 2640, 4680, 1815, 255, -1, 0, FontKind::WindowDefault},
     {kLabel3Id, "Label3", ControlKind::Label, kSizesHeading, 240, 4680, 1815, 255, -1, 0, FontKind::WindowDefault},
+};
+
+// What the controls' events run: H is the program (Application), whose members are the viewer's
+// handlers. A control without a row for an event ignores it: "View" does not light up, a press on
+// the trapped list does nothing. The label-buttons with a pointer-move row are the ones that light
+// up; the bare background puts them back in the order of these rows.
+template <typename H>
+constexpr EventBinding<H> kViewerEvents[] = {
+    {kOKPopupsId, ControlEvent::MouseDown, &H::OKPopups_MouseDown},
+    {kOKPopupsId, ControlEvent::DeleteKey, &H::cmddelete_Click},
+    {kCmdHideId, ControlEvent::Click, &H::cmdhide_Click},
+    {kLContainedId, ControlEvent::DoubleClick, &H::LContained_DblClick},
+    {kCmdViewId, ControlEvent::Click, &H::cmdview_Click},
+    {kCmdPauseId, ControlEvent::Click, &H::cmdpause_Click},
+    {kCmdShowId, ControlEvent::Click, &H::cmdshow_Click},
+    {kCmdDeleteId, ControlEvent::Click, &H::cmddelete_Click},
+    {kLabel5Id, ControlEvent::Click, &H::Label5_Click},
+    {kCmdDeleteId, ControlEvent::MouseMove, &H::LabelButton_MouseMove},  // cmddelete_MouseMove
+    {kLabel5Id, ControlEvent::MouseMove, &H::LabelButton_MouseMove},     // Label5_MouseMove
+    {kCmdPauseId, ControlEvent::MouseMove, &H::LabelButton_MouseMove},   // cmdpause_MouseMove
+    {kCmdShowId, ControlEvent::MouseMove, &H::LabelButton_MouseMove},    // cmdshow_MouseMove
+    {kViewerFormId, ControlEvent::MouseMove, &H::Form_MouseMove},
+    {kViewerFormId, ControlEvent::CloseRequest, &H::Form_QueryUnload},
+    {kViewerFormId, ControlEvent::EscapeKey, &H::cmdhide_Click},  // "Hide" is the window's cancel button
 };
 
 // The viewer's visible controls placed for the widths their texts need at the screen's dots per

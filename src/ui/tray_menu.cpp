@@ -2,19 +2,6 @@
 
 namespace vexor {
 
-TrayAction DecodeTrayNotification(std::uint32_t mouseMessage) {
-    switch (mouseMessage) {
-        case kWmLButtonDblClk:
-            return TrayAction::ShowViewer;
-        case kWmRButtonUp:
-            return TrayAction::ShowMenu;
-        case kNinBalloonUserClick:
-            return TrayAction::ShowLastPopup;
-        default:
-            return TrayAction::None;  // single clicks, presses, moves, other buttons
-    }
-}
-
 std::string BalloonText(const std::string& popupTitle) {
     const std::string line = std::string("\n") + kBalloonClickLine;
     const std::size_t room = kBalloonTextSize - 1 - line.size();  // the field ends with its 0 byte

@@ -5,9 +5,9 @@
 #include <functional>
 #include <string>
 
-#include "monitor/startup.h"
 #include "platform/tray_icon.h"
 #include "texts.h"
+#include "ui/events.h"
 
 namespace vexor {
 
@@ -31,28 +31,50 @@ constexpr MenuItemSpec kTrayMenuItems[] = {
     {TrayItem::mcancel, kCancelItem, false},
 };
 
-constexpr std::uint32_t kWmLButtonDblClk = 515;
-constexpr std::uint32_t kWmRButtonUp = 517;
-constexpr std::uint32_t kNinBalloonUserClick = 1029;  // the user clicked the icon's balloon
+// What choosing an item runs: H is the program (Application), whose members are the handlers.
+// "-" and "Cancel" have no row: choosing them only closes the menu.
+template <typename H>
+constexpr EventBinding<H> kTrayMenuEvents[] = {
+    {static_cast<int>(TrayItem::mshow), ControlEvent::Click, &H::mshow_Click},
+    {static_cast<int>(TrayItem::mshowlast), ControlEvent::Click, &H::mshowlast_Click},
+    {static_cast<int>(TrayItem::mpause), ControlEvent::Click, &H::mpause_Click},
+    {static_cast<int>(TrayItem::mnotify), ControlEvent::Click, &H::mnotify_Click},
+    {static_cast<int>(TrayItem::mabout), ControlEvent::Click, &H::mabout_Click},
+    {static_cast<int>(TrayItem::mexit), ControlEvent::Click, &H::mexit_Click},
+};
 
-enum class TrayAction { None, ShowViewer, ShowMenu, ShowLastPopup };
+// The icon's notifications reach the host window as the mouse message that happened on the icon,
+// or the click on its balloon. The number comes straight from the notification, so it decodes
+// the same at every screen resolution; any other number (a single click, a press, a move, the
+// other buttons) is ignored. The host window itself hears the taskbar's restart and a later
+// start's request to see the viewer.
+constexpr int kWmLButtonDblClk = 515;
+constexpr int kWmRButtonUp = 517;
+constexpr int kNinBalloonUserClick = 1029;
+constexpr int kTrayHostFormId = 0;
 
-// What a notification of the icon asks for, by the mouse message that happened on it or the
-// balloon click. The number comes straight from the notification, so it decodes the same at
-// every screen resolution.
-TrayAction DecodeTrayNotification(std::uint32_t mouseMessage);
+template <typename H>
+constexpr EventBinding<H> kTrayHostEvents[] = {
+    {kWmLButtonDblClk, ControlEvent::IconNotification, &H::mshow_Click},
+    {kWmRButtonUp, ControlEvent::IconNotification, &H::mfile_PopupMenu},
+    {kNinBalloonUserClick, ControlEvent::IconNotification, &H::mshowlast_Click},
+    {kTrayHostFormId, ControlEvent::TaskbarCreated, &H::TrayHost_TaskbarCreated},
+    {kTrayHostFormId, ControlEvent::ShowViewerRequest, &H::TrayHost_ShowViewerRequest},
+};
 
 // The balloon's text for a hidden pop-up: its title, cut with "..." so that the whole text fits
 // the balloon's field, then on its own line what a click does.
 std::string BalloonText(const std::string& popupTitle);
 
-// The host window's state: it is never shown, and owns the pause item's caption.
+// The host window's state: it is never shown, and owns the pause item's caption and the notice's
+// check mark.
 struct TrayHost {
-    TrayHostHandles handles;        // set when the window exists
+    TrayHostHandles handles;  // set when the window exists
     std::string mpauseCaption = kPauseCaption;
-    bool notifyWhenHiding = true;    // mnotify's check mark
+    bool notifyWhenHiding = true;
+    bool answering = true;           // false once start-up failed: later starts are refused
     std::function<void()> showMenu;  // shows mfile at the pointer
-    std::function<void()> changed;   // captions or the check mark changed
+    std::function<void()> changed;   // the pause caption or the check mark changed
 };
 
 }  // namespace vexor

@@ -19,11 +19,15 @@ using namespace remote;
 
 // Where the program keeps the allowed titles, under HKEY_LOCAL_MACHINE.
 constexpr char kTitlesKey[] = "SOFTWARE\\Tessaly\\Popup\\Windows";
-// Tray menu items by the down-arrow presses that reach them (the separator is skipped).
-enum MenuDowns { kPopupViewerItem = 1, kShowLastPopupItem, kPauseItem, kNotifyItem, kAboutItem, kExitItem, kCancelItem };
-// Control identifiers of the viewer, by which the driver finds its controls.
-enum ViewerControl { kAllowedList = 101, kHideButton = 104, kTrappedList = 106, kPauseLabel = 109, kShowLastLabel = 110,
-                     kDeleteLabel = 111, kHeading = 112, kDeleteAllLabel = 113 };
+// The viewer's controls, by their names in its layout.
+inline const int kAllowedList = ControlId("VexorPopupViewer", "OKPopups");
+inline const int kHideButton = ControlId("VexorPopupViewer", "cmdhide");
+inline const int kTrappedList = ControlId("VexorPopupViewer", "LContained");
+inline const int kPauseLabel = ControlId("VexorPopupViewer", "cmdpause");
+inline const int kShowLastLabel = ControlId("VexorPopupViewer", "cmdshow");
+inline const int kDeleteLabel = ControlId("VexorPopupViewer", "cmddelete");
+inline const int kHeading = ControlId("VexorPopupViewer", "Label1");
+inline const int kDeleteAllLabel = ControlId("VexorPopupViewer", "Label5");
 
 // A started program; killed when the object goes, unless it has ended.
 class Program {
@@ -51,7 +55,7 @@ public:
     // Empty once the program has its windows, has launched the browser and closed it after the
     // snapshot, and shows its icon; else what did not happen.
     std::string AwaitStartup();
-    bool Choose(int downs) const { return ChooseTrayMenuItem(host, downs); }
+    bool Choose(const std::string& item) const { return ChooseTrayMenuItem(host, item); }
     // The viewer shown from a double-click on the icon and in front, or hidden by its "Hide".
     bool ShowViewer() const;
     bool HideViewer() const;

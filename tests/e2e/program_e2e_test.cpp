@@ -108,12 +108,12 @@ TEST_F(VexorE2E, AllowedTitlesGoFromTheRegistryToTheListAndBackAcrossARestart) {
         HKEY kept = nullptr;  // the key the program made outlives a restart: a volatile one takes no lasting subkey
         EXPECT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Tessaly\\Popup\\Windows\\Kept", 0, nullptr, 0, KEY_WRITE, nullptr, &kept, nullptr), 0);
         RegCloseKey(kept);
-        ASSERT_TRUE(vexor.Choose(kNotifyItem));
+        ASSERT_TRUE(vexor.Choose("Notify When Hiding"));
         DWORD notify = 7, size = sizeof(notify);
         EXPECT_EQ(RegGetValueA(HKEY_CURRENT_USER, "Software\\Tessaly\\Popup", "NotifyWhenHiding", RRF_RT_REG_DWORD, nullptr, &notify, &size), 0);
         EXPECT_EQ(notify, 0u);
         for (int answer : {IDNO, IDYES}) {
-            ASSERT_TRUE(vexor.Choose(kExitItem));
+            ASSERT_TRUE(vexor.Choose("Exit"));
             Answer(vexor, "Are you sure you want to exit Vexor 2003?", answer);
             EXPECT_TRUE(answer == IDYES || TrayIcon(NIM_MODIFY, vexor.host));
         }
@@ -231,7 +231,7 @@ TEST_F(VexorE2E, ViewerShowsItsControlsAtTheTablesPlacesHighlightsUnderThePointe
         EXPECT_TRUE(WaitUntil([&] { return colored(kDeleteLabel, 18) && !colored(kDeleteLabel, 13); }));
         ExpectMenuDrawn(vexor, "Pause");
     }
-    ASSERT_TRUE(vexor.Choose(kPauseItem));
+    ASSERT_TRUE(vexor.Choose("Pause"));
     EXPECT_TRUE(WaitUntil([&] { return ControlText(vexor.viewer, kPauseLabel) == "Resume"; }));
     if (dpi == 96) ExpectMenuDrawn(vexor, "Resume");
     auto paused = OpenPopup("Paused - Internet Explorer");
@@ -242,7 +242,7 @@ TEST_F(VexorE2E, ViewerShowsItsControlsAtTheTablesPlacesHighlightsUnderThePointe
     ASSERT_TRUE(vexor.ShowViewer());
     PressKey(VK_ESCAPE);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(vexor.viewer); }));
-    ASSERT_TRUE(vexor.Choose(kPauseItem));
+    ASSERT_TRUE(vexor.Choose("Pause"));
     auto resumed = OpenPopup("Resumed - Internet Explorer");
     EXPECT_TRUE(BecomesHidden(resumed.Get()));
 }
@@ -265,9 +265,10 @@ TEST_F(VexorE2E, ViewerAndSplashKeepEveryTextWholeAndBackgroundAroundEachControl
     RECT work, frame = WindowOnScreen(splash);
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     EXPECT_NEAR(frame.top + frame.bottom, work.top + work.bottom, 2) << "the splash is centred";
-    EXPECT_EQ(ControlText(splash, 202), "Taking Snapshot of Internet Explorer...");
-    ExpectWhole(splash, 202, false);
-    const RECT splashArea = ClientOnScreen(splash), label = WindowOnScreen(GetDlgItem(splash, 202));
+    const int text = ControlId("VexorSplash", "Label1");
+    EXPECT_EQ(ControlText(splash, text), "Taking Snapshot of Internet Explorer...");
+    ExpectWhole(splash, text, false);
+    const RECT splashArea = ClientOnScreen(splash), label = WindowOnScreen(GetDlgItem(splash, text));
     EXPECT_TRUE(label.left > splashArea.left && label.right < splashArea.right) << "the splash text leaves its window";
     ASSERT_EQ(vexor.AwaitStartup(), "");
     ASSERT_TRUE(vexor.ShowViewer());
@@ -300,21 +301,23 @@ TEST_F(VexorE2E, ViewerAndSplashKeepEveryTextWholeAndBackgroundAroundEachControl
 TEST_F(VexorE2E, AboutShowsTitleThenVersionAndTheAddressesInBlue) {
     Vexor vexor;
     ASSERT_EQ(vexor.AwaitStartup(), "");
-    ASSERT_TRUE(vexor.Choose(kAboutItem));
+    ASSERT_TRUE(vexor.Choose("About"));
     HWND about = vexor.Await("VexorAbout", "About");
     ASSERT_NE(about, nullptr);
-    EXPECT_EQ(ControlText(about, 307), "Vexor 2003");
-    EXPECT_EQ(ControlText(about, 306), "Version 1.1.5");
-    EXPECT_LT(WindowOnScreen(GetDlgItem(about, 307)).top, WindowOnScreen(GetDlgItem(about, 306)).top);  // version below
+    auto id = [](const char* name) { return ControlId("VexorAbout", name); };
+    const int title = id("Label1"), version = id("lblversion"), mail = id("Label6"), web = id("Label5"), picture = id("Image1");
+    EXPECT_EQ(ControlText(about, title), "Vexor 2003");
+    EXPECT_EQ(ControlText(about, version), "Version 1.1.5");
+    EXPECT_LT(WindowOnScreen(GetDlgItem(about, title)).top, WindowOnScreen(GetDlgItem(about, version)).top);  // version below
     auto count = [&](int id, COLORREF color) { return CaptureScreen(WindowOnScreen(GetDlgItem(about, id))).Count(color); };
-    EXPECT_TRUE(count(303, RGB(0, 0, 255)) > 0 && count(302, RGB(0, 0, 255)) > 0);  // the web and e-mail addresses
-    EXPECT_EQ(count(307, RGB(0, 0, 255)) + count(304, RGB(0, 0, 255)) + count(307, RGB(255, 255, 255)), 0);  // on the face
-    const RECT client = ClientOnScreen(about), picture = WindowOnScreen(GetDlgItem(about, 301));
-    EXPECT_EQ(std::tuple(client.right - client.left, client.bottom - client.top, picture.right - picture.left),
+    EXPECT_TRUE(count(web, RGB(0, 0, 255)) > 0 && count(mail, RGB(0, 0, 255)) > 0);  // the web and e-mail addresses
+    EXPECT_EQ(count(title, RGB(0, 0, 255)) + count(id("Label4"), RGB(0, 0, 255)) + count(title, RGB(255, 255, 255)), 0);  // on the face
+    const RECT client = ClientOnScreen(about), image = WindowOnScreen(GetDlgItem(about, picture));
+    EXPECT_EQ(std::tuple(client.right - client.left, client.bottom - client.top, image.right - image.left),
               std::tuple(318L, 203L, 48L));  // at 96 dpi
-    EXPECT_LT(count(301, GetSysColor(COLOR_BTNFACE)), 48 * 48) << "no picture";
+    EXPECT_LT(count(picture, GetSysColor(COLOR_BTNFACE)), 48 * 48) << "no picture";
     auto cover = OpenPopup("In front of About");  // chosen again, the same About comes to the front
-    ASSERT_TRUE(vexor.Choose(kAboutItem));
+    ASSERT_TRUE(vexor.Choose("About"));
     EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == about; }));
 }
 

@@ -22,7 +22,7 @@ protected:
 
     sim::SimRegistry registry_;
     RegistryModule module_{registry_};
-    AllowedTitleStore store_{module_};
+    AllowedTitleStore store_{module_, 32767};
 };
 
 TEST_F(AllowedTitlesTest, LoadTakesOnlyTitleValuesInIndexOrderClosingGapsInOnePass) {
@@ -106,7 +106,7 @@ TEST(AllowedTitlesRewriteTest, CutShortOrRefusedAtAnyCallItKeepsEveryTitleAndSuc
                 SCOPED_TRACE(::testing::PrintToString(after) + ", call " + std::to_string(n) + (onlyThatCall ? "" : " on"));
                 sim::SimRegistry registry;
                 RegistryModule module(registry);
-                AllowedTitleStore store(module);
+                AllowedTitleStore store(module, 32767);
                 ASSERT_TRUE(store.Rewrite(before));
                 long call = 0;
                 registry.RefuseCalls([&] { return onlyThatCall ? call++ == n : call++ >= n; });

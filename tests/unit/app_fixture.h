@@ -54,6 +54,8 @@ struct SimApp {
     }
     Timer& Timer1() { return app_.Viewer().GetMonitor().Timer1(); }
     void Fire(int control, ControlEvent event = ControlEvent::Click) { app_.Viewer_ControlEvent(control, event); }
+    // An event of the tray host window: from the host itself (0), or the icon's notification.
+    void Host(ControlEvent event, int source = 0) { app_.TrayHost_Event(source, event); }
 
     sim::SimPlatform platform_;
     sim::SimToolkit& toolkit_ = platform_.toolkit;

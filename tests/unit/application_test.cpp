@@ -49,9 +49,10 @@ TEST(StartupFailureTest, FailedStepIsToldByNameAndEndsTheProcessWithoutIconOrLat
         EXPECT_EQ(platform.shell.launches.size(), refused < 0 ? 1u : 0u) << what;
         // Only a splash whose timer runs is on screen: it closes itself while the message waits.
         EXPECT_EQ(app.Splash().IsOpen(), refused == 3) << what;
-        app.TrayHost_TaskbarCreated();
+        app.TrayHost_Event(0, ControlEvent::TaskbarCreated);
         EXPECT_TRUE(platform.shell.notifications.empty()) << what;
-        EXPECT_FALSE(app.TrayHost_ShowViewerRequest()) << what;
+        app.TrayHost_Event(0, ControlEvent::ShowViewerRequest);
+        EXPECT_FALSE(app.Tray().answering || app.Viewer().Visible()) << what;
     }
 }
 
@@ -59,11 +60,11 @@ TEST_F(AppTest, DuringStartupTheBrowserInFrontIsTheSnapshotAndRequestsWaitUntilT
     windows_.Create("Mail - Internet Explorer", {0, 0, 700, 500});
     shell_.onLaunch = [this] { toolkit_.After(300, [this] { windows_.Create("Blank - Internet Explorer", kLaunchedBrowserRect); }); };
     shell_.taskbarRunning = false;  // started before the taskbar: the first add fails
-    app_.TrayHost_TaskbarCreated();
+    Host(ControlEvent::TaskbarCreated);
     toolkit_.At(200, [&] { app_.Splash().Close(); });  // the user's early close changes nothing
     toolkit_.At(1000, [&] {
-        app_.TrayHost_TaskbarCreated();
-        EXPECT_TRUE(app_.TrayHost_ShowViewerRequest());
+        Host(ControlEvent::TaskbarCreated);
+        Host(ControlEvent::ShowViewerRequest);
         EXPECT_FALSE(app_.Viewer().Visible());
     });
     ASSERT_TRUE(app_.Start());  // the tick at 1000 takes the snapshot inside start-up's wait
@@ -73,10 +74,11 @@ TEST_F(AppTest, DuringStartupTheBrowserInFrontIsTheSnapshotAndRequestsWaitUntilT
     toolkit_.RunFor(1000);
     EXPECT_EQ(windows_.Window(LastPopup()).title, "Blank - Internet Explorer");  // another size: a pop-up
     shell_.taskbarRunning = true;
-    app_.TrayHost_TaskbarCreated();  // start-up's add and this one, none before
+    Host(ControlEvent::TaskbarCreated);  // start-up's add and this one, none before
     EXPECT_EQ(shell_.notifications, (std::vector<Notification>(2, {0u, MakeTrayIconData(0x20044, 1, 7, 512, 0x3007, "Vexor 2003")})));
     Fire(kCmdHideId);
-    EXPECT_TRUE(app_.TrayHost_ShowViewerRequest() && app_.Viewer().Visible());
+    Host(ControlEvent::ShowViewerRequest);
+    EXPECT_TRUE(app_.Tray().answering && app_.Viewer().Visible());
 }
 
 TEST_F(AppTest, MaximizedLaunchedBrowserIsMeasuredAtItsNormalSizeAndClosedEvenWithoutASettleTimer) {
@@ -98,7 +100,7 @@ TEST_F(AppTest, OnlyADoubleClickShowsTheViewerAndOnlyARightButtonReleaseOpensThe
     std::uint32_t message = 0;
     app_.Tray().showMenu = [&] { menus.insert(message); };
     app_.Viewer().changed = [&] { shows.insert(message); };
-    for (; message < 1100; message += message == 1099 ? 70000 : 1) app_.TrayHost_Notification(message);
+    for (; message < 1100; message += message == 1099 ? 70000 : 1) Host(ControlEvent::IconNotification, static_cast<int>(message));
     EXPECT_EQ(menus, std::set<std::uint32_t>{517});
     EXPECT_EQ(shows, std::set<std::uint32_t>{515});
 }
@@ -214,7 +216,7 @@ TEST_F(AppTest, EachHiddenPopupIsToldInABalloonWhoseClickShowsAndAllowsIt) {
     EXPECT_EQ(Balloon(shell_.balloons[1]), "1 488 16 17 Pop-up hidden|Ad - Internet Explorer" + line);
     // The whole text fits the field of 256 with its 0 byte.
     EXPECT_EQ(Balloon(shell_.balloons[3]), "1 488 16 17 Pop-up hidden|" + longTitle.substr(0, 255 - line.size() - 3) + "..." + line);
-    app_.TrayHost_Notification(1029);
+    Host(ControlEvent::IconNotification, 1029);
     EXPECT_TRUE(windows_.Window(LastPopup()).visible && windows_.Window(popup).title == "Ad - Internet Explorer");
     EXPECT_EQ(windows_.Window(LastPopup()).title, "Vexor Allowed Popup");
     EXPECT_EQ(Stored(), std::vector<std::string>{"Window0=" + longTitle});

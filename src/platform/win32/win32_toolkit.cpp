@@ -42,7 +42,7 @@ private:
 };
 
 Win32Toolkit::Win32Toolkit()
-    : timerWindow_(CreateWindowExA(0, "STATIC", "VexorTimers", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+    : timerWindow_(CreateWindowExA(0, "STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                    GetModuleHandleA(nullptr), nullptr)) {
     // The timer window knows its toolkit, so ticks find their timers without a global.
     SetWindowLongPtrA(timerWindow_.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));

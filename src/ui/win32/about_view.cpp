@@ -4,13 +4,14 @@
 
 #include "resource.h"
 #include "texts.h"
+#include "ui/win32/window_names.h"
 
 namespace vexor::win32 {
 
 void AboutView::Open() {
     if (!Hwnd()) {
         try {
-            Build({kAboutWindow, "VexorAbout", kAboutText, WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME,
+            Build({kAboutWindow, kAboutClassName, kAboutText, WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME,
                    owner_, 0, 0},
                   kAboutClientWidth, kAboutClientHeight, kAboutLayout, {kAboutImageId, IDI_ABOUT, 48});
             SetText(Control(kAboutVersionId), model_.VersionText());

@@ -22,12 +22,21 @@ private:
 };
 
 PopupViewerView::PopupViewerView(Application& app) : app_(app) {
-    PopupViewer& model = app_.Viewer();
     // Fixed tool window: a thin title bar and no control box; tool windows stay out of the
     // taskbar.
-    Build({kViewerWindow, kViewerClassName, model.Caption().c_str(), WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN,
+    Build({kViewerWindow, kViewerClassName, app_.Viewer().Caption().c_str(), WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN,
            WS_EX_TOOLWINDOW, nullptr, 0, 0},
           kViewerClientWidth, kViewerClientHeight, kViewerLayout);
+    FitTexts();
+    MirrorLists();
+    SubclassControls();
+    CreateToolTip();
+    app_.Viewer().changed = [this] { OnChanged(); };
+    app_.Viewer().labelColorChanged = [this](int id) { InvalidateRect(Control(id), nullptr, TRUE); };
+    OnChanged();
+}
+
+void PopupViewerView::FitTexts() {
     // Text wider than the table's (another font) moves the controls and widens the window, so that
     // no text is cut and every control keeps background around it.
     std::map<int, int> textWidths;
@@ -36,50 +45,55 @@ PopupViewerView::PopupViewerView(Application& app) : app_(app) {
             textWidths[row.id] = TextWidth(Control(row.id), row.text);
         }
     }
-    textWidths[kCmdPauseId] = std::max(TextWidth(Control(kCmdPauseId), kPauseCaption), TextWidth(Control(kCmdPauseId), kResumeCaption));
+    HWND pause = Control(kCmdPauseId);
+    textWidths[kCmdPauseId] = std::max(TextWidth(pause, kPauseCaption), TextWidth(pause, kResumeCaption));
     const ViewerPlacement placed = PlaceViewer(DotsPerInch(), textWidths);
     for (const auto& [id, span] : placed.controls) {
         PlaceAlongRow(Control(id), span.left, IsLabelButton(kViewerLayout, id) ? 0 : span.width);  // sized to its caption
     }
     SetClientWidth(placed.clientWidth);
+}
 
-    // Each list box starts with what its list holds (the titles loaded before the window was
-    // made), then follows it change by change.
-    auto mirror = [this](int id, auto& list) {
-        ListMirror& box = *(mirrors_[id] = std::make_unique<ListMirror>(Control(id)));
-        for (int i = 0; i < list.Count(); ++i) box.OnAppended(list.At(i));
-        list.SetObserver(&box);
-    };
-    MonitorLists& lists = model.Lists();
+void PopupViewerView::MirrorLists() {
+    // The window is made before start-up fills the lists: each list box follows its list change
+    // by change from the first.
+    MonitorLists& lists = app_.Viewer().Lists();
+    auto mirror = [this](int id, auto& list) { list.SetObserver((mirrors_[id] = std::make_unique<ListMirror>(Control(id))).get()); };
     mirror(kOKPopupsId, lists.OKPopups);
     mirror(kLContainedId, lists.LContained);
     mirror(kOKWindowsId, lists.OKWindows);
     mirror(kOKWinSizesId, lists.OKWinSizes);
     selectableLists_ = {{kOKPopupsId, &lists.OKPopups}, {kLContainedId, &lists.LContained}};
+}
 
+void PopupViewerView::SubclassControls() {
     // Every label and list takes its own pointer moves, so only the bare background is the
     // window's: a move over the heading, the list or "Hide" leaves a highlight alone.
     for (const ControlSpec& row : kViewerLayout) {
         SetWindowSubclass(Control(row.id), &PopupViewerView::ControlProc, static_cast<UINT_PTR>(row.id),
                           reinterpret_cast<DWORD_PTR>(this));
     }
+}
 
+void PopupViewerView::CreateToolTip() {
     INITCOMMONCONTROLSEX common{sizeof(common), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&common);
     toolTip_.Reset(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0,
                                    0, 0, 0, Hwnd(), nullptr, ProgramInstance(), nullptr));
     if (!toolTip_) throw CreationFailure(kViewerToolTip);
+    TOOLINFOA tool = AllowedListTool("");
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    SendMessageA(toolTip_.Get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+// The allowed list's tool, with its text.
+TOOLINFOA PopupViewerView::AllowedListTool(const std::string& text) const {
     TOOLINFOA tool{};
     tool.cbSize = TTTOOLINFOA_V2_SIZE;  // the size every comctl32 version accepts
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = Hwnd();
     tool.uId = reinterpret_cast<UINT_PTR>(Control(kOKPopupsId));
-    tool.lpszText = const_cast<char*>("");
-    SendMessageA(toolTip_.Get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-
-    model.changed = [this] { OnChanged(); };
-    model.labelColorChanged = [this](int id) { InvalidateRect(Control(id), nullptr, TRUE); };
-    OnChanged();
+    tool.lpszText = const_cast<char*>(text.c_str());
+    return tool;
 }
 
 PopupViewerView::~PopupViewerView() = default;
@@ -199,11 +213,7 @@ void PopupViewerView::OnChanged() {
         UpdateWindow(Control(kCmdPauseId));  // drawn with its new caption before anyone reads it
     }
 
-    TOOLINFOA tool{};
-    tool.cbSize = TTTOOLINFOA_V2_SIZE;  // the size every comctl32 version accepts
-    tool.hwnd = Hwnd();
-    tool.uId = reinterpret_cast<UINT_PTR>(Control(kOKPopupsId));
-    tool.lpszText = const_cast<char*>(model.OKPopupsToolTip().c_str());
+    TOOLINFOA tool = AllowedListTool(model.OKPopupsToolTip());
     SendMessageA(toolTip_.Get(), TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
 
     const bool visible = IsWindowVisible(Hwnd()) != FALSE;
@@ -224,9 +234,11 @@ void PopupViewerView::OnCommand(int controlId, int notification) {
         if (notification == LBN_DBLCLK) app_.Viewer_ControlEvent(controlId, ControlEvent::DoubleClick);
         return;
     }
-    // Escape comes as the dialog manager's cancel command: "Hide" is the window's cancel button.
-    if (controlId == IDCANCEL) controlId = kCmdHideId;
-    if (notification == BN_CLICKED) app_.Viewer_ControlEvent(controlId, ControlEvent::Click);
+    if (controlId == IDCANCEL) {
+        app_.Viewer_ControlEvent(kViewerFormId, ControlEvent::EscapeKey);  // the dialog manager's cancel
+    } else if (notification == BN_CLICKED) {
+        app_.Viewer_ControlEvent(controlId, ControlEvent::Click);
+    }
 }
 
 LRESULT PopupViewerView::OnControlColor(HDC dc) {
@@ -242,14 +254,14 @@ bool PopupViewerView::TranslateDialogMessage(MSG* message) {
 LRESULT PopupViewerView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CLOSE:
-            app_.Form_QueryUnload();
+            app_.Viewer_ControlEvent(kViewerFormId, ControlEvent::CloseRequest);
             return 0;
         case WM_COMMAND:
             OnCommand(LOWORD(wParam), HIWORD(wParam));
             return 0;
         case WM_MOUSEMOVE:
             // Only the bare background reaches here: every control takes its own moves.
-            app_.Form_MouseMove();
+            app_.Viewer_ControlEvent(kViewerFormId, ControlEvent::MouseMove);
             return 0;
         case WM_CTLCOLORSTATIC:
             return OnControlColor(reinterpret_cast<HDC>(wParam));

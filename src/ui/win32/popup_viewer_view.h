@@ -3,8 +3,12 @@
 // handler that the viewer's event table binds.
 #pragma once
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include <map>
 #include <memory>
+#include <string>
 
 #include "ui/application.h"
 #include "ui/win32/layout_window.h"
@@ -24,6 +28,13 @@ protected:
 
 private:
     class ListMirror;
+
+    // The constructor's steps, after the window and its controls are made.
+    void FitTexts();
+    void MirrorLists();
+    void SubclassControls();
+    void CreateToolTip();
+    TOOLINFOA AllowedListTool(const std::string& text) const;
 
     void OnChanged();
     void OnCommand(int controlId, int notification);

@@ -73,14 +73,17 @@ void TrayHostView::OnChanged() {
 
 LRESULT TrayHostView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == taskbarCreated_) {
-        app_.TrayHost_TaskbarCreated();
+        app_.TrayHost_Event(kTrayHostFormId, ControlEvent::TaskbarCreated);
         return 0;
     }
-    if (message == showViewerRequest_) return app_.TrayHost_ShowViewerRequest() ? kShowViewerAccepted : 0;
+    if (message == showViewerRequest_) {
+        app_.TrayHost_Event(kTrayHostFormId, ControlEvent::ShowViewerRequest);
+        return app_.Tray().answering ? kShowViewerAccepted : 0;
+    }
     switch (message) {
         case WM_MOUSEMOVE:
             // The icon's callback: the mouse message that happened on the icon, as it was sent.
-            app_.TrayHost_Notification(static_cast<std::uint32_t>(lParam));
+            app_.TrayHost_Event(static_cast<int>(lParam), ControlEvent::IconNotification);
             return 0;
         case WM_COMMAND:
             if (HIWORD(wParam) == 0) app_.MenuItem_Click(static_cast<TrayItem>(LOWORD(wParam)));

@@ -24,10 +24,8 @@ void WindowBase::Create(const Frame& frame) {
         windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
         windowClass.lpszClassName = frame.className;
         // Class icons are shared by every window of the class and live as long as the process.
-        windowClass.hIcon = static_cast<HICON>(LoadImageA(ProgramInstance(), MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON,
-                                                          GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
-        windowClass.hIconSm = static_cast<HICON>(LoadImageA(ProgramInstance(), MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON,
-                                                            GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+        windowClass.hIcon = LoadIconResource(IDI_PROGRAM, GetSystemMetrics(SM_CXICON)).Release();
+        windowClass.hIconSm = LoadIconResource(IDI_PROGRAM, GetSystemMetrics(SM_CXSMICON)).Release();
         if (RegisterClassExA(&windowClass) == 0) {
             throw CreationFailure(std::string("the window class of ") + frame.description);
         }

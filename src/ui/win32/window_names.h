@@ -9,6 +9,8 @@ namespace vexor::win32 {
 
 constexpr char kTrayHostClassName[] = "VexorTrayHost";
 constexpr char kViewerClassName[] = "VexorPopupViewer";
+constexpr char kSplashClassName[] = "VexorSplash";
+constexpr char kAboutClassName[] = "VexorAbout";
 
 // The taskbar's restart, and a later start of the program asking to see the Popup Viewer
 // (answered kShowViewerAccepted).

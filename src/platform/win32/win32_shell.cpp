@@ -58,21 +58,21 @@ NOTIFYICONDATAA ToPlatform(const std::array<std::uint8_t, N>& record, DWORD plat
     return data;
 }
 
+template <typename Record>
+bool Notify(std::uint32_t message, const Record& record) {
+    NOTIFYICONDATAA data = ToNotifyIconData(record);
+    return Shell_NotifyIconA(message, &data) != FALSE;
+}
+
 }  // namespace
 
 NOTIFYICONDATAA ToNotifyIconData(const TrayIconRecord& record) { return ToPlatform(record, NOTIFYICONDATAA_V1_SIZE); }
 
 NOTIFYICONDATAA ToNotifyIconData(const BalloonRecord& record) { return ToPlatform(record, NOTIFYICONDATAA_V2_SIZE); }
 
-bool Win32Shell::NotifyIcon(std::uint32_t message, const TrayIconRecord& record) {
-    NOTIFYICONDATAA data = ToNotifyIconData(record);
-    return Shell_NotifyIconA(message, &data) != FALSE;
-}
+bool Win32Shell::NotifyIcon(std::uint32_t message, const TrayIconRecord& record) { return Notify(message, record); }
 
-bool Win32Shell::NotifyIcon(std::uint32_t message, const BalloonRecord& record) {
-    NOTIFYICONDATAA data = ToNotifyIconData(record);
-    return Shell_NotifyIconA(message, &data) != FALSE;
-}
+bool Win32Shell::NotifyIcon(std::uint32_t message, const BalloonRecord& record) { return Notify(message, record); }
 
 void Win32Shell::EndProcess(int exitCode) { ExitProcess(static_cast<UINT>(exitCode)); }
 

@@ -144,7 +144,10 @@ LRESULT CALLBACK PopupViewerView::ControlProc(HWND control, UINT message, WPARAM
             break;
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
-            if (labelButton) view->InvalidateFocusRect(control);
+            if (labelButton) {
+                const RECT focusRect = view->FocusRect(control);
+                InvalidateRect(view->Hwnd(), &focusRect, TRUE);
+            }
             break;
         case WM_NCDESTROY:
             RemoveWindowSubclass(control, &PopupViewerView::ControlProc, id);
@@ -162,11 +165,6 @@ RECT PopupViewerView::FocusRect(HWND control) const {
     MapWindowPoints(nullptr, Hwnd(), reinterpret_cast<POINT*>(&rect), 2);
     InflateRect(&rect, 2, 2);
     return rect;
-}
-
-void PopupViewerView::InvalidateFocusRect(HWND control) {
-    const RECT rect = FocusRect(control);
-    InvalidateRect(Hwnd(), &rect, TRUE);
 }
 
 void PopupViewerView::OnPaint() {
@@ -241,12 +239,6 @@ void PopupViewerView::OnCommand(int controlId, int notification) {
     }
 }
 
-LRESULT PopupViewerView::OnControlColor(HDC dc) {
-    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-}
-
 bool PopupViewerView::TranslateDialogMessage(MSG* message) {
     return Hwnd() && IsDialogMessageA(Hwnd(), message);
 }
@@ -263,8 +255,6 @@ LRESULT PopupViewerView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             // Only the bare background reaches here: every control takes its own moves.
             app_.Viewer_ControlEvent(kViewerFormId, ControlEvent::MouseMove);
             return 0;
-        case WM_CTLCOLORSTATIC:
-            return OnControlColor(reinterpret_cast<HDC>(wParam));
         case WM_DRAWITEM:
             DrawLabelButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             return TRUE;

@@ -38,11 +38,9 @@ private:
 
     void OnChanged();
     void OnCommand(int controlId, int notification);
-    LRESULT OnControlColor(HDC dc);
     void DrawLabelButton(const DRAWITEMSTRUCT& item);
     void OnPaint();
     RECT FocusRect(HWND control) const;
-    void InvalidateFocusRect(HWND control);
     // Pointer moves and button presses over controls arrive at the controls themselves.
     static LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                         DWORD_PTR self);

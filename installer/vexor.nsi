@@ -246,7 +246,7 @@ SectionEnd
 
 !insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
   !insertmacro MUI_DESCRIPTION_TEXT ${SecProgram} "The program, its user guide and its Start-menu shortcuts."
-  !insertmacro MUI_DESCRIPTION_TEXT ${SecStartup} "Starts ${PRODUCT} for every user who logs on. At each start a browser window opens for about two seconds."
+  !insertmacro MUI_DESCRIPTION_TEXT ${SecStartup} "Starts ${PRODUCT} at every logon; a browser window then opens for about two seconds."
 !insertmacro MUI_FUNCTION_DESCRIPTION_END
 
 Function .onInit

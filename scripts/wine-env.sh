@@ -122,15 +122,15 @@ vexor_install_browser() {
   mkdir -p "$dir" && cp "$1" "$dir/iexplore.exe"
 }
 
-# vexor_await SECONDS COMMAND...: polls until the command succeeds; false when the deadline passed.
+# vexor_await SECONDS COMMAND...: polls until the command succeeds; false past the deadline.
 vexor_await() {
   local end=$((SECONDS + $1))
   shift
   until "$@"; do [ "$SECONDS" -lt "$end" ] || return 1; sleep 0.1; done
 }
 
-# vexor_ended PID: the background job has ended. vexor_finished PID SECONDS: waits for a background job to end; its exit status, or 124 (and the
-# job stopped) when it outlived the deadline.
+# vexor_ended PID: the background job has ended. vexor_finished PID SECONDS: waits for it;
+# its exit status, or 124 (and the job stopped) when it outlived the deadline.
 vexor_ended() { ! kill -0 "$1" 2>/dev/null; }
 vexor_finished() {
   if ! vexor_await "$2" vexor_ended "$1"; then
@@ -140,26 +140,25 @@ vexor_finished() {
   wait "$1"
 }
 
-# vexor_in_time SECONDS COMMAND...: the command, stopped when it outlives the deadline (status 124).
+# vexor_in_time SECONDS COMMAND...: the command, stopped past the deadline (status 124).
 vexor_in_time() {
-  local seconds=$1
-  shift
-  "$@" &
-  vexor_finished $! "$seconds"
+  "${@:2}" &
+  vexor_finished $! "$1"
 }
 
-# vexor_pids_of TEXT: the processes of this prefix whose command line holds TEXT, in any case (Wine
-# shows a Windows command line).
+# vexor_pids_of TEXT: the processes of this prefix whose command line (a Windows one, under
+# Wine) holds TEXT, in any case.
 vexor_pids_of() {
   local p
   for p in /proc/[0-9]*; do
-    tr '\0' ' ' 2>/dev/null < "$p/cmdline" | grep -qiF -- "$1" || continue
-    tr '\0' '\n' 2>/dev/null < "$p/environ" | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "${p#/proc/}"
+    tr '\0' ' ' 2>/dev/null < "$p/cmdline" | grep -iF -- "$1" >/dev/null || continue
+    tr '\0' '\n' 2>/dev/null < "$p/environ" | grep -xF "WINEPREFIX=$WINEPREFIX" >/dev/null &&
+      echo "${p#/proc/}"
   done
 }
 
-# vexor_shot CTL_EXE CLASS TITLE FILE.png [caption]: a picture of the window (or its title bar) as
-# seen on screen, once two shots in a row are the same; false when none is.
+# vexor_shot CTL_EXE CLASS TITLE FILE.png [caption]: a picture of the window (or its title
+# bar) as seen on screen, once two shots in a row are the same; false when none is.
 vexor_shot() {
   local bmp="${4%.png}.bmp" previous="" current i
   for i in $(seq 1 20); do

@@ -17,8 +17,9 @@
 //   vexor_ctl box CAPTION TEXT BUTTONS       a question with that text, the question mark and exactly
 //                                            the buttons BUTTONS among 1 OK, 2 Cancel, 6 Yes, 7 No ("6,7")
 //   vexor_ctl answer CAPTION BUTTON          clicks a button of the message box; fails without it
-//   vexor_ctl shot CLASS TITLE FILE.bmp [caption]  the window's rectangle as seen on screen, not
-//                                            blank; with "caption", only its title bar
+//   vexor_ctl shot CLASS TITLE FILE.bmp [caption]  the shown window's rectangle as seen on screen,
+//                                            once it holds still, not blank; with "caption",
+//                                            only its title bar
 //   vexor_ctl run COMMANDLINE [MS]           starts the command line as Windows does (no shell, the
 //                                            line verbatim); its exit code, 124 past the deadline
 //   vexor_ctl hold FILE READY RELEASE        holds FILE open without write sharing, as Windows holds
@@ -29,6 +30,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "demo/remote.h"
@@ -140,12 +142,21 @@ int main(int argc, char** argv) {
     } else if (command == "greyed" && argc > 3) {
         ok = WaitUntil([&] { return control() != nullptr && !IsWindowEnabled(control()); });
     } else if (command == "shot" && argc > 4) {
-        HWND window = nullptr;
-        ok = WaitUntil([&] { return (window = Visible(name, arg3)) != nullptr; });
-        RECT area = WindowOnScreen(window);
-        if (argc > 5 && std::string(argv[5]) == "caption") area.bottom = ClientOnScreen(window).top;
-        const Pixels pixels = CaptureScreen(area);
-        ok = ok && !pixels.colors.empty() && pixels.Count(pixels.colors.front()) < static_cast<int>(pixels.colors.size()) &&
+        // Two captures in a row alike: the window has stopped changing. A window that is not
+        // (or no longer) shown fails at once.
+        const bool caption = argc > 5 && std::string(argv[5]) == "caption";
+        Pixels pixels, last;
+        bool gone = false;
+        ok = WaitUntil([&] {
+            HWND shown = Visible(name, arg3);
+            if (shown == nullptr) return gone = true;
+            RECT area = WindowOnScreen(shown);
+            if (caption) area.bottom = ClientOnScreen(shown).top;
+            last = std::move(pixels);
+            pixels = CaptureScreen(area);
+            return !pixels.colors.empty() && pixels.Width() == last.Width() && pixels.colors == last.colors;
+        });
+        ok = ok && !gone && pixels.Count(pixels.colors.front()) < static_cast<int>(pixels.colors.size()) &&
              WriteBitmap(pixels, argv[4]);
     } else if (command == "run") {
         STARTUPINFOA startup{};

@@ -158,15 +158,10 @@ vexor_pids_of() {
 }
 
 # vexor_shot CTL_EXE CLASS TITLE FILE.png [caption]: a picture of the window (or its title
-# bar) as seen on screen, once two shots in a row are the same (without a date, so that the
-# same picture gives the same file); false when none is.
+# bar) as seen on screen once it holds still, without a date, so that the same picture gives
+# the same file.
 vexor_shot() {
-  local bmp="${4%.png}.bmp" previous="" current i
-  for i in $(seq 1 20); do
-    vexor_wine "$1" shot "$2" "$3" "$(vexor_winpath "$bmp")" ${5:+"$5"} >/dev/null 2>&1 || return 1
-    current=$(sha256sum < "$bmp")
-    if [ "$current" = "$previous" ]; then /usr/bin/convert "$bmp" -strip "$4" && rm -f "$bmp"; return; fi
-    previous=$current
-  done
-  return 1
+  local bmp="${4%.png}.bmp"
+  vexor_wine "$1" shot "$2" "$3" "$(vexor_winpath "$bmp")" ${5:+"$5"} >/dev/null 2>&1 &&
+    /usr/bin/convert "$bmp" -strip "$4" && rm -f "$bmp"
 }

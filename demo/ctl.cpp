@@ -1,5 +1,6 @@
-// A command-line remote for the running program, used by scripts/run's story. Each command waits
-// (up to MS, 10000 by default) for what it names; exit code 0 when it happened, 1 when not.
+// A command-line remote for the running program, used by scripts/run's story and the installer's
+// tests. Each command waits (up to MS, 10000 by default) for what it names; exit code 0 when it
+// happened, 1 when not.
 //   vexor_ctl wait CLASS TITLE [MS]          a visible window of the class ("" title: any)
 //   vexor_ctl gone CLASS TITLE [MS]          no window of the class at all
 //   vexor_ctl closed CLASS TITLE [MS]        no visible window of the class
@@ -11,17 +12,26 @@
 //   vexor_ctl point|click CLASS CONTROL      moves the pointer to, or clicks, a control
 //                                            (CONTROL: its name in the window's layout, or a number)
 //   vexor_ctl text CLASS CONTROL TEXT        the control shows exactly TEXT
+//   vexor_ctl greyed CLASS CONTROL           the control is disabled
 //   vexor_ctl rows CLASS CONTROL [ROW...]    the list box holds exactly these rows
 //   vexor_ctl color CLASS CONTROL INDEX      some pixel of the control is system colour INDEX
 //   vexor_ctl box CAPTION TEXT BUTTONS       a question with that text, the question mark and exactly
 //                                            the buttons BUTTONS among 1 OK, 2 Cancel, 6 Yes, 7 No ("6,7")
 //   vexor_ctl answer CAPTION BUTTON          clicks a button of the message box; fails without it
-//   vexor_ctl shot CLASS TITLE FILE.bmp      the window's rectangle as seen on screen, not blank
+//   vexor_ctl shot CLASS TITLE FILE.bmp [caption]  the shown window's rectangle as seen on screen,
+//                                            once it holds still, not blank; with "caption",
+//                                            only its title bar
+//   vexor_ctl run COMMANDLINE [MS]           starts the command line as Windows does (no shell, the
+//                                            line verbatim); its exit code, 124 past the deadline
+//   vexor_ctl hold FILE READY RELEASE        holds FILE open without write sharing, as Windows holds
+//                                            a running program's file; creates READY once it holds,
+//                                            lets go when RELEASE exists or after 60 s
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "demo/remote.h"
@@ -130,12 +140,45 @@ int main(int argc, char** argv) {
     } else if (command == "answer" && argc > 3) {
         HWND box = nullptr;
         ok = WaitUntil([&] { return (box = Visible("#32770", name)) != nullptr; }) && AnswerMessageBox(box, std::atoi(argv[3]));
+    } else if (command == "greyed" && argc > 3) {
+        ok = WaitUntil([&] { return control() != nullptr && !IsWindowEnabled(control()); });
     } else if (command == "shot" && argc > 4) {
-        HWND window = nullptr;
-        ok = WaitUntil([&] { return (window = Visible(name, arg3)) != nullptr; });
-        const Pixels pixels = CaptureScreen(WindowOnScreen(window));
-        ok = ok && !pixels.colors.empty() && pixels.Count(pixels.colors.front()) < static_cast<int>(pixels.colors.size()) &&
+        // Two captures in a row alike: the window has stopped changing. A window that is not
+        // (or no longer) shown fails at once.
+        const bool caption = argc > 5 && std::string(argv[5]) == "caption";
+        Pixels pixels, last;
+        bool gone = false;
+        ok = WaitUntil([&] {
+            HWND shown = Visible(name, arg3);
+            if (shown == nullptr) return gone = true;
+            RECT area = WindowOnScreen(shown);
+            if (caption) area.bottom = ClientOnScreen(shown).top;
+            last = std::move(pixels);
+            pixels = CaptureScreen(area);
+            return !pixels.colors.empty() && pixels.Width() == last.Width() && pixels.colors == last.colors;
+        });
+        ok = ok && !gone && pixels.Count(pixels.colors.front()) < static_cast<int>(pixels.colors.size()) &&
              WriteBitmap(pixels, argv[4]);
+    } else if (command == "run") {
+        STARTUPINFOA startup{};
+        startup.cb = sizeof(startup);
+        PROCESS_INFORMATION process{};
+        std::string line = name;
+        if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) return 127;
+        DWORD code = 124;
+        if (WaitForSingleObject(process.hProcess, deadline(3)) == WAIT_OBJECT_0) GetExitCodeProcess(process.hProcess, &code);
+        else TerminateProcess(process.hProcess, 124);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+        return static_cast<int>(code);
+    } else if (command == "hold" && argc > 4) {
+        HANDLE held = CreateFileA(name, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+        ok = held != INVALID_HANDLE_VALUE;
+        if (ok) {
+            CloseHandle(CreateFileA(argv[3], GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+            WaitUntil([&] { return GetFileAttributesA(argv[4]) != INVALID_FILE_ATTRIBUTES; }, 60000);
+            CloseHandle(held);
+        }
     }
     return ok ? 0 : 1;
 }

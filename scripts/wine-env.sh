@@ -1,5 +1,6 @@
-# Sourced by scripts/build, test, run and bench: a private X display and a private Wine prefix
-# with a virtual desktop, a clean way to stop both, and the way every script names a failed step.
+# Sourced by scripts/build, test, run, bench, package and test-installer: a private X display and
+# a private Wine prefix with a virtual desktop, a clean way to stop both, the way every script names
+# a failed step, and the waits, process lookups and pictures the scripts share.
 #
 # The shipped program is 32-bit. Some kernels cannot run 32-bit Linux code, and so not the 32-bit
 # Wine loader; there the 64-bit build runs in a 64-bit prefix instead. vexor_wine_arch tells which.
@@ -62,7 +63,8 @@ vexor_wine_start() {
   export WINEPREFIX=$1
   export WINEARCH
   WINEARCH=$(vexor_wine_arch)
-  export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  # No menu entries of the prefix's shortcuts reach this machine's own menus.
+  export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   if [ "$WINEARCH" = win64 ]; then export WINELOADER=/usr/lib/wine/wine64; fi
   if [ "${VEXOR_USE_DISPLAY:-0}" != 1 ]; then
     local n=90
@@ -118,4 +120,48 @@ vexor_wine_stop() {
 vexor_install_browser() {
   local dir="$WINEPREFIX/drive_c/Program Files/Internet Explorer"
   mkdir -p "$dir" && cp "$1" "$dir/iexplore.exe"
+}
+
+# vexor_await SECONDS COMMAND...: polls until the command succeeds; false past the deadline.
+vexor_await() {
+  local end=$((SECONDS + $1))
+  shift
+  until "$@"; do [ "$SECONDS" -lt "$end" ] || return 1; sleep 0.1; done
+}
+
+# vexor_ended PID: the background job has ended. vexor_finished PID SECONDS: waits for it;
+# its exit status, or 124 (and the job stopped) when it outlived the deadline.
+vexor_ended() { ! kill -0 "$1" 2>/dev/null; }
+vexor_finished() {
+  if ! vexor_await "$2" vexor_ended "$1"; then
+    pkill -TERM -P "$1" 2>/dev/null; kill "$1" 2>/dev/null; wait "$1" 2>/dev/null
+    return 124
+  fi
+  wait "$1"
+}
+
+# vexor_in_time SECONDS COMMAND...: the command, stopped past the deadline (status 124).
+vexor_in_time() {
+  "${@:2}" &
+  vexor_finished $! "$1"
+}
+
+# vexor_pids_of TEXT: the processes of this prefix whose command line (a Windows one, under
+# Wine) holds TEXT, in any case.
+vexor_pids_of() {
+  local p
+  for p in /proc/[0-9]*; do
+    tr '\0' ' ' 2>/dev/null < "$p/cmdline" | grep -iF -- "$1" >/dev/null || continue
+    tr '\0' '\n' 2>/dev/null < "$p/environ" | grep -xF "WINEPREFIX=$WINEPREFIX" >/dev/null &&
+      echo "${p#/proc/}"
+  done
+}
+
+# vexor_shot CTL_EXE CLASS TITLE FILE.png [caption]: a picture of the window (or its title
+# bar) as seen on screen once it holds still, without a date, so that the same picture gives
+# the same file.
+vexor_shot() {
+  local bmp="${4%.png}.bmp"
+  vexor_wine "$1" shot "$2" "$3" "$(vexor_winpath "$bmp")" ${5:+"$5"} >/dev/null 2>&1 &&
+    /usr/bin/convert "$bmp" -strip "$4" && rm -f "$bmp"
 }

@@ -251,8 +251,11 @@ TEST_F(VexorE2E, ViewerShowsItsControlsAtTheTablesPlacesHighlightsUnderThePointe
 void ExpectWhole(HWND window, int id, bool underlined) {
     const RECT r = WindowOnScreen(GetDlgItem(window, id));
     EXPECT_GE(r.right - r.left, TextWidth(Font("MS Sans Serif", underlined), ControlText(window, id))) << ControlText(window, id) << " cut";
-    const auto ink = InkRows(CaptureScreen(r), GetSysColor(COLOR_BTNFACE));  // an underline runs the whole width
-    EXPECT_TRUE(!underlined || std::any_of(ink.begin(), ink.end(), [&](const InkRow& row) { return row.Width() == r.right - r.left; }));
+    // An underline runs the whole width, once the label is drawn.
+    EXPECT_TRUE(!underlined || WaitUntil([&] {
+        const auto ink = InkRows(CaptureScreen(r), GetSysColor(COLOR_BTNFACE));
+        return std::any_of(ink.begin(), ink.end(), [&](const InkRow& row) { return row.Width() == r.right - r.left; });
+    })) << ControlText(window, id) << " not underlined across";
 }
 
 // In any font and at any resolution (scripts/test runs it in both fonts at 96, 144 and 192 dpi):

@@ -133,7 +133,7 @@ int main(int argc, char** argv) {
             HWND last = hidden.back().Get();
             vexor.Choose("Show Last Popup");
             Check(WaitUntil([&] { return IsWindowVisible(last) != FALSE; }), "not shown again: " + trapped.back());
-            Check(WindowTitle(last) == "Vexor Allowed Popup", "not retitled: " + trapped.back());
+            Check(TextOf(last) == "Vexor Allowed Popup", "not retitled: " + trapped.back());
             allowed.push_back(trapped.back());
             hidden.pop_back();
             lastIsHidden = false;
@@ -165,11 +165,11 @@ int main(int argc, char** argv) {
     }
     const Footprint late = Measure(vexor);
 
-    for (const auto& popup : hidden) Check(!IsWindowVisible(popup.Get()), "shown again: " + WindowTitle(popup.Get()));
+    for (const auto& popup : hidden) Check(!IsWindowVisible(popup.Get()), "shown again: " + TextOf(popup.Get()));
     for (const auto& window : browsing) {
         Check(IsWindowVisible(window.Get()) && IsWindowEnabled(window.Get()) &&
-                  WindowTitle(window.Get()).find("Soak browsing") == 0,
-              "browsing window touched: " + WindowTitle(window.Get()));
+                  TextOf(window.Get()).find("Soak browsing") == 0,
+              "browsing window touched: " + TextOf(window.Get()));
     }
     if (Check(vexor.ShowViewer(), "viewer not shown")) {
         Check(ListRows(vexor.viewer, kTrappedList) == trapped, "the trapped list lost a title");

@@ -1,14 +1,288 @@
 #include "e2e/driver.h"
 
-#include <shellapi.h>
 #include <commctrl.h>
 #include <oleacc.h>
 #include <shlwapi.h>
 
 #include <algorithm>
+#include <string>
 
+#include "platform/win32/win32_toolkit.h"
+#include "ui/about_window.h"
+#include "ui/popup_viewer.h"
+#include "ui/splash.h"
+#include "ui/tray_menu.h"
+#include "ui/win32/window_names.h"
 
 namespace vexor::e2e {
+
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD deadlineMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        win32::DispatchPendingMessages();
+        if (condition()) return true;
+        if (GetTickCount() - start >= deadlineMs) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    }
+}
+
+void Pause(DWORD ms) { WaitUntil([] { return false; }, ms); }
+
+std::vector<HWND> FindWindows(const char* className, const char* title) {
+    std::vector<HWND> found;
+    HWND after = nullptr;
+    while ((after = FindWindowExA(nullptr, after, className, title)) != nullptr) found.push_back(after);
+    return found;
+}
+
+std::vector<HWND> FindVisible(const char* className, const char* title) {
+    std::vector<HWND> visible;
+    for (HWND window : FindWindows(className, title)) {
+        if (IsWindowVisible(window)) visible.push_back(window);
+    }
+    return visible;
+}
+
+void PostTrayNotification(HWND host, UINT mouseMessage) {
+    PostMessageA(host, WM_MOUSEMOVE, 1, static_cast<LPARAM>(mouseMessage));
+}
+
+namespace {
+
+template <std::size_t N>
+int FindByName(const ControlSpec (&layout)[N], const std::string& name) {
+    for (const ControlSpec& row : layout) {
+        if (name == row.name) return row.id;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int ControlId(const std::string& windowClass, const std::string& name) {
+    if (!name.empty() && name.find_first_not_of("0123456789") == std::string::npos) return std::stoi(name);
+    if (windowClass == win32::kViewerClassName) return FindByName(kViewerLayout, name);
+    if (windowClass == win32::kSplashClassName) return FindByName(kSplashLayout, name);
+    if (windowClass == win32::kAboutClassName) return FindByName(kAboutLayout, name);
+    return 0;
+}
+
+bool ChooseTrayMenuItem(HWND host, const std::string& caption) {
+    int downs = 0;
+    bool found = false;
+    for (const MenuItemSpec& item : kTrayMenuItems) {
+        if (std::string(item.caption) == kSeparator) continue;
+        ++downs;
+        if ((found = caption == item.caption)) break;
+    }
+    if (!found) return false;
+    PostTrayNotification(host, WM_RBUTTONUP);
+    if (!WaitUntil([] { return !FindVisible("#32768").empty(); }, 5000)) return false;
+    for (int i = 0; i < downs; ++i) PressKey(VK_DOWN);
+    PressKey(VK_RETURN);
+    return WaitUntil([] { return FindVisible("#32768").empty(); }, 5000);
+}
+
+void PressKey(WORD virtualKey) {
+    INPUT keys[2] = {};
+    keys[0].type = keys[1].type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = keys[1].ki.wVk = virtualKey;
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, keys, sizeof(INPUT));
+    Pause(50);
+}
+
+bool AnswerMessageBox(HWND box, int buttonId) {
+    HWND button = GetDlgItem(box, buttonId);
+    if (button == nullptr) return false;
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+    return true;
+}
+
+int Pixels::Count(COLORREF color) const {
+    int count = 0;
+    for (COLORREF c : colors) count += c == color;
+    return count;
+}
+
+Pixels CaptureScreen(const RECT& area) {
+    Pixels pixels{area, {}};
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    if (width <= 0 || height <= 0) return pixels;
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    GdiFlush();
+    const auto* bgrx = static_cast<const BYTE*>(bits);
+    for (int i = 0; i < width * height; ++i) pixels.colors.push_back(RGB(bgrx[4 * i + 2], bgrx[4 * i + 1], bgrx[4 * i]));
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+RECT WindowOnScreen(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+RECT ClientOnScreen(HWND window) {
+    RECT rect{};
+    GetClientRect(window, &rect);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+namespace {
+
+// A mouse event at a point of the screen. Every event carries its position: a button event
+// without one may land where the pointer was before the last move arrived.
+INPUT MouseAt(POINT screen, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = (screen.x * 65535) / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = (screen.y * 65535) / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    return input;
+}
+
+void MoveTo(POINT screen) {
+    SetCursorPos(screen.x, screen.y);
+    INPUT move = MouseAt(screen, 0);
+    SendInput(1, &move, sizeof(move));
+}
+
+POINT ControlMiddle(HWND parent, int controlId) {
+    RECT rect;
+    GetWindowRect(GetDlgItem(parent, controlId), &rect);
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+}  // namespace
+
+void PointAt(HWND parent, int controlId) { MoveTo(ControlMiddle(parent, controlId)); }
+
+void PointTo(HWND window, POINT client) {
+    ClientToScreen(window, &client);
+    MoveTo(client);
+}
+
+void Click(HWND window, POINT client) {
+    ClientToScreen(window, &client);
+    MoveTo(client);
+    // The window sees the pointer arrive before the button goes down, as with a hand on the mouse.
+    Pause(100);
+    INPUT buttons[2] = {MouseAt(client, MOUSEEVENTF_LEFTDOWN), MouseAt(client, MOUSEEVENTF_LEFTUP)};
+    SendInput(2, buttons, sizeof(INPUT));
+}
+
+void ClickControl(HWND parent, int controlId) {
+    POINT middle = ControlMiddle(parent, controlId);
+    ScreenToClient(parent, &middle);
+    Click(parent, middle);
+}
+
+namespace {
+
+std::string Narrow(const wchar_t* wide) {
+    char text[2048] = {};
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof(text), nullptr, nullptr);
+    return text;
+}
+
+}  // namespace
+
+std::string TextOf(HWND window) {
+    wchar_t wide[1024] = {};
+    SendMessageW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(wide));
+    return Narrow(wide);
+}
+
+std::string ControlText(HWND parent, int controlId) { return TextOf(GetDlgItem(parent, controlId)); }
+
+std::vector<std::string> ListRows(HWND parent, int listId) {
+    HWND list = GetDlgItem(parent, listId);
+    std::vector<std::string> rows;
+    const int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        wchar_t wide[1024] = {};
+        SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(wide));
+        rows.push_back(Narrow(wide));
+    }
+    return rows;
+}
+
+void ClickListRow(HWND parent, int listId, int row) {
+    HWND list = GetDlgItem(parent, listId);
+    const int rowHeight = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
+    POINT point{8, rowHeight * row + rowHeight / 2 + 1};
+    MapWindowPoints(list, parent, &point, 1);
+    Click(parent, point);
+}
+
+std::string BoxText(HWND box) { return ControlText(box, 0xFFFF); }
+
+std::string BoxButtons(HWND box) {
+    std::string buttons;
+    for (int id : {IDOK, IDCANCEL, IDYES, IDNO}) {
+        if (GetDlgItem(box, id) != nullptr) buttons += (buttons.empty() ? "" : ",") + std::to_string(id);
+    }
+    return buttons;
+}
+
+bool ShowsIcon(HWND control, HICON icon) {
+    const RECT area = WindowOnScreen(control);
+    const Pixels seen = CaptureScreen(area);
+    const int width = seen.Width(), height = area.bottom - area.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    // The icon drawn on the background the control shows in its corner.
+    HBRUSH background = CreateSolidBrush(width > 0 ? seen.At(0, 0) : 0);
+    const RECT all{0, 0, width, height};
+    FillRect(memory, &all, background);
+    DeleteObject(background);
+    DrawIconEx(memory, 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL | DI_DEFAULTSIZE);
+    int changed = 0;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) changed += GetPixel(memory, x, y) != seen.At(x, y);
+    }
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return width > 0 && changed == 0;
+}
+
+namespace {
+
+BOOL CALLBACK FindIconControl(HWND child, LPARAM found) {
+    char className[16] = {};
+    GetClassNameA(child, className, sizeof(className));
+    if (lstrcmpiA(className, "Static") != 0 || (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON) return TRUE;
+    *reinterpret_cast<HWND*>(found) = child;
+    return FALSE;
+}
+
+}  // namespace
+
+HWND IconControl(HWND window) {
+    HWND found = nullptr;
+    EnumChildWindows(window, FindIconControl, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+
 
 // A program of the folder this one runs from.
 static std::string ProgramPath(const char* fileName) {
@@ -110,12 +384,6 @@ win32::ScopedWindow OpenWindow(const std::string& title, int width, int height) 
         return false;
     }, 3000);
     return win32::ScopedWindow(window);
-}
-
-std::string WindowTitle(HWND window) {
-    char title[512] = {};
-    GetWindowTextA(window, title, sizeof(title));
-    return title;
 }
 
 std::vector<InkRow> InkRows(const Pixels& pixels, COLORREF background) {

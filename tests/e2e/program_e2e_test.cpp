@@ -102,7 +102,7 @@ TEST_F(VexorE2E, AllowedTitlesGoFromTheRegistryToTheListAndBackAcrossARestart) {
         EXPECT_TRUE(WaitUntil([] { HWND tip = Balloon(); return tip && TextOf(tip).find("Offer - Internet Explorer") == 0; }));
         PostTrayNotification(vexor.host, 1029);  // the balloon clicked: Wine's tray does not send it itself
         ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(popup.Get()) != FALSE; }));
-        EXPECT_EQ(WindowTitle(popup.Get()), "Vexor Allowed Popup");
+        EXPECT_EQ(TextOf(popup.Get()), "Vexor Allowed Popup");
         EXPECT_TRUE(ListBecomes(vexor, {"Offer - Internet Explorer"}));
         EXPECT_EQ(StoredValues(), Rows{"Window0=Offer - Internet Explorer"});
         HKEY kept = nullptr;  // the key the program made outlives a restart: a volatile one takes no lasting subkey
@@ -122,7 +122,7 @@ TEST_F(VexorE2E, AllowedTitlesGoFromTheRegistryToTheListAndBackAcrossARestart) {
     Vexor vexor;
     ASSERT_EQ(vexor.AwaitStartup(), "");
     auto again = OpenPopup("Offer - Internet Explorer");
-    EXPECT_TRUE(WaitUntil([&] { return WindowTitle(again.Get()) == "Vexor Allowed Popup"; }));
+    EXPECT_TRUE(WaitUntil([&] { return TextOf(again.Get()) == "Vexor Allowed Popup"; }));
     EXPECT_TRUE(IsWindowVisible(again.Get()));
     auto quiet = OpenPopup("Quiet - Internet Explorer");
     EXPECT_TRUE(BecomesHidden(quiet.Get()));
@@ -177,7 +177,7 @@ TEST_F(VexorE2E, ViewerShowsItsControlsAtTheTablesPlacesHighlightsUnderThePointe
     EXPECT_EQ(GetWindowLongPtrA(vexor.viewer, GWL_STYLE) &
                   (WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), WS_CAPTION);
     ASSERT_TRUE(vexor.ShowViewer());
-    EXPECT_EQ(WindowTitle(vexor.viewer), "Vexor 2003 Popup Viewer");
+    EXPECT_EQ(TextOf(vexor.viewer), "Vexor 2003 Popup Viewer");
     // Other resolutions scale the font by its own steps: a pixel or two of rounding there.
     const int slack = dpi == 96 ? 0 : 2;
     const RECT client = ClientOnScreen(vexor.viewer);

@@ -34,11 +34,11 @@
 #include <utility>
 #include <vector>
 
-#include "demo/remote.h"
+#include "e2e/driver.h"
 #include "ui/win32/window_names.h"
 
 using namespace vexor;
-using namespace vexor::remote;
+using namespace vexor::e2e;
 
 namespace {
 

@@ -144,21 +144,20 @@ int main(int argc, char** argv) {
         ok = WaitUntil([&] { return control() != nullptr && !IsWindowEnabled(control()); });
     } else if (command == "shot" && argc > 4) {
         // Two captures in a row alike: the window has stopped changing. A window that is not
-        // (or no longer) shown fails at once.
+        // shown fails at once; one that closes by itself meanwhile (the splash) is kept as last seen.
         const bool caption = argc > 5 && std::string(argv[5]) == "caption";
         Pixels pixels, last;
-        bool gone = false;
         ok = WaitUntil([&] {
             HWND shown = Visible(name, arg3);
-            if (shown == nullptr) return gone = true;
+            if (shown == nullptr) return true;
             RECT area = WindowOnScreen(shown);
             if (caption) area.bottom = ClientOnScreen(shown).top;
             last = std::move(pixels);
             pixels = CaptureScreen(area);
             return !pixels.colors.empty() && pixels.Width() == last.Width() && pixels.colors == last.colors;
         });
-        ok = ok && !gone && pixels.Count(pixels.colors.front()) < static_cast<int>(pixels.colors.size()) &&
-             WriteBitmap(pixels, argv[4]);
+        ok = ok && !pixels.colors.empty() &&
+             pixels.Count(pixels.colors.front()) < static_cast<int>(pixels.colors.size()) && WriteBitmap(pixels, argv[4]);
     } else if (command == "run") {
         STARTUPINFOA startup{};
         startup.cb = sizeof(startup);

@@ -25,17 +25,6 @@ protected:
     AllowedTitleStore store_{module_, 32767};
 };
 
-TEST_F(AllowedTitlesTest, LoadTakesOnlyTitleValuesInIndexOrderClosingGapsInOnePass) {
-    const char* names[] = {"Window10", "Window3", "Foo", "Window07", "WINDOW0", "Window", "Window2", "Window-1",
-                           "Window1a", "Windows1", "Window1000", "Window99999999999999999999"};
-    for (const char* name : names) Put(name, name);
-    const long callsBefore = registry_.CallCount();
-    EXPECT_EQ(store_.Load(), (Titles{"WINDOW0", "Window2", "Window3", "Window10", "Window1000",
-                                     "Window99999999999999999999"}));
-    // An open, the key's information, an enumeration a value and one past them, a close.
-    EXPECT_EQ(registry_.CallCount() - callsBefore, static_cast<long>(std::size(names)) + 4);
-}
-
 TEST_F(AllowedTitlesTest, AValueThatGrewIsReadOnceMoreSkippedWhenItGrewAgainAndFailsARewriteThatMustRemoveIt) {
     // The load reads the key's information, value 0, value 1; after a growth, the information and
     // value 1 once more.
@@ -64,17 +53,6 @@ TEST_F(AllowedTitlesTest, LoadTakesADwordAsDigitsAndBytesUpToTheFirstZeroAndSkip
     registry_.Put(sim::kMachine, sim::kTitlesKey, "Window4", kRegBinary, {});
     Put("Window5", std::string(1 << 20, 'M'));
     EXPECT_EQ(store_.Load(), (Titles{"-2", "Ad", std::string(1 << 20, 'M')}));
-}
-
-TEST_F(AllowedTitlesTest, FullListLoadsUpToCapacityAndItsRewriteKeepsFiveDigitPositions) {
-    for (int i = 32767 + 32; i >= 0; --i) Put("Window" + std::to_string(i), "t" + std::to_string(i));
-    const Titles titles = store_.Load();
-    ASSERT_EQ(titles.size(), static_cast<std::size_t>(32767));
-    EXPECT_EQ(titles.back(), "t" + std::to_string(32767 - 1));
-    // The values past the list are stale now; those from Window10000 on that it holds are not.
-    EXPECT_TRUE(store_.Rewrite(titles));
-    EXPECT_EQ(Stored().size(), titles.size());
-    EXPECT_EQ(store_.Load(), titles);
 }
 
 TEST_F(AllowedTitlesTest, RewriteStoresEveryNonEmptyEntryUnderItsPositionAndRemovesEveryOtherValue) {

@@ -43,6 +43,11 @@ TEST(StartupFailureTest, FailedStepIsToldByNameAndEndsTheProcessWithoutIconOrLat
         EXPECT_FALSE(app.Start()) << what;
         ASSERT_EQ(platform.toolkit.MessageBoxes().size(), 1u) << what;
         EXPECT_NE(platform.toolkit.MessageBoxes()[0].text.find(what), std::string::npos) << what;
+        if (refused == 0) {
+            EXPECT_EQ(platform.toolkit.MessageBoxes()[0].text, "Vexor 2003 could not create the timer of its size learning and "
+                      "cannot start.\n\nWindows may be short of memory or window resources. Close some programs, then start "
+                      "Vexor 2003 again.");
+        }
         EXPECT_EQ(platform.toolkit.MessageBoxes()[0].caption, "Vexor 2003");
         EXPECT_EQ(platform.toolkit.MessageBoxes()[0].style, kMbOk | kMbIconError);
         EXPECT_NE(platform.shell.exitCode.value_or(0), 0) << what;
@@ -209,9 +214,12 @@ TEST_F(AppTest, EachHiddenPopupIsToldInABalloonWhoseClickShowsAndAllowsIt) {
     const std::string longTitle = std::string(237, 'x') + "Internet Explorer";  // 254, as long as titles are read
     const WindowHandle popup = TrapPopup("Ad - Internet Explorer");
     TrapPopup(longTitle);
+    const std::string fits = std::string(190, 'y') + "Internet Explorer";  // with the line, all 255 the field holds
+    TrapPopup(fits);
     Fire(kCmdPauseId);
     TrapPopup("Paused - Internet Explorer");
-    ASSERT_EQ(shell_.balloons.size(), 4u);
+    ASSERT_EQ(shell_.balloons.size(), 6u);
+    EXPECT_EQ(Balloon(shell_.balloons[5]), "1 488 16 17 Pop-up hidden|" + fits + line);
     for (std::size_t i : {0, 2}) EXPECT_EQ(Balloon(shell_.balloons[i]), "1 488 16 17 |");
     EXPECT_EQ(Balloon(shell_.balloons[1]), "1 488 16 17 Pop-up hidden|Ad - Internet Explorer" + line);
     // The whole text fits the field of 256 with its 0 byte.
@@ -219,7 +227,7 @@ TEST_F(AppTest, EachHiddenPopupIsToldInABalloonWhoseClickShowsAndAllowsIt) {
     Host(ControlEvent::IconNotification, 1029);
     EXPECT_TRUE(windows_.Window(LastPopup()).visible && windows_.Window(popup).title == "Ad - Internet Explorer");
     EXPECT_EQ(windows_.Window(LastPopup()).title, "Vexor Allowed Popup");
-    EXPECT_EQ(Stored(), std::vector<std::string>{"Window0=" + longTitle});
+    EXPECT_EQ(Stored(), std::vector<std::string>{"Window0=" + fits});  // the last one hidden
 }
 
 // The switch is the user's own REG_DWORD, read at start (a missing or unreadable value is on) and
@@ -234,7 +242,9 @@ TEST(NoticeSwitchTest, ReadAtStartToggledFromTheMenuAndSavedForTheUser) {
         ASSERT_TRUE(sim.app_.Start());
         const bool on = type != kRegDword;
         EXPECT_EQ(sim.app_.Tray().notifyWhenHiding, on) << type;
+        const int changes = sim.trayChanges_;
         sim.app_.MenuItem_Click(TrayItem::mnotify);
+        EXPECT_GT(sim.trayChanges_, changes) << "the check mark not told";
         EXPECT_EQ(RegistryModule(sim.registry_).ReadValue(user, key, "NotifyWhenHiding"), RegistryValue(std::int32_t{!on}));
         sim.TrapPopup("Ad - Internet Explorer");
         EXPECT_EQ(sim.shell_.balloons.size(), on ? 0u : 2u) << type;
@@ -244,6 +254,33 @@ TEST(NoticeSwitchTest, ReadAtStartToggledFromTheMenuAndSavedForTheUser) {
     refused.app_.MenuItem_Click(TrayItem::mnotify);
     EXPECT_FALSE(refused.app_.Tray().notifyWhenHiding);
     EXPECT_EQ(refused.Told("The notification setting could not be saved to the registry."), 1);
+}
+
+// Placed for their texts (pixels at 96 dpi): with the original font's widths the viewer is its
+// table; wider texts keep the table's gaps, widen the window and keep "Hide" and the list their
+// distance from its right edge. The splash's label grows with its text and keeps its margin.
+TEST(PlacementTest, WiderTextsKeepTheTablesGapsAndMarginsAndWidenTheWindow) {
+    using Spans = std::map<int, std::pair<int, int>>;  // left, width; 0: the client width
+    auto place = [](int wider) {
+        const ViewerPlacement p = PlaceViewer(96, {{kCmdDeleteId, 31 + wider}, {kLabel5Id, 45 + wider}, {kCmdShowId, 84 + wider},
+                                                   {kCmdPauseId, 30 + wider}, {kLabel1Id, 166 + wider}});
+        Spans spans{{0, {p.clientWidth, 0}}};
+        for (const auto& [id, span] : p.controls) spans[id] = {span.left, span.width};
+        return spans;
+    };
+    EXPECT_EQ(place(0), (Spans{{0, {246, 0}}, {kCmdDeleteId, {8, 31}}, {kLabel5Id, {48, 45}}, {kCmdShowId, {104, 84}},
+                               {kCmdPauseId, {200, 30}}, {kLabel1Id, {8, 166}}, {kCmdHideId, {189, 49}}, {kOKPopupsId, {8, 230}}}));
+    EXPECT_EQ(place(20), (Spans{{0, {314, 0}}, {kCmdDeleteId, {8, 51}}, {kLabel5Id, {68, 65}}, {kCmdShowId, {144, 104}},
+                                {kCmdPauseId, {260, 50}}, {kLabel1Id, {8, 186}}, {kCmdHideId, {257, 49}}, {kOKPopupsId, {8, 298}}}));
+    EXPECT_EQ(std::make_pair(PlaceSplash(96, 193).clientWidth, PlaceSplash(96, 250).clientWidth), std::make_pair(258, 315));
+    EXPECT_EQ(TwipsToPixels(2835, 144), 284);  // 283.5: rounded
+    // The keyboard's order, and the tray menu: its captions in order, the default item bold.
+    std::map<int, std::string> tabOrder;
+    for (const ControlSpec& row : kViewerLayout) if (row.tabIndex >= 0) tabOrder[row.tabIndex] = row.name;
+    EXPECT_EQ(tabOrder, (std::map<int, std::string>{{0, "OKPopups"}, {1, "cmddelete"}, {2, "Label5"}, {3, "cmdshow"}, {4, "cmdpause"}, {5, "cmdhide"}}));
+    std::vector<std::string> menu;
+    for (const MenuItemSpec& item : kTrayMenuItems) menu.push_back(item.caption + std::string(item.isDefault ? " (bold)" : ""));
+    EXPECT_EQ(menu, (std::vector<std::string>{"Popup Viewer (bold)", "Show Last Popup", "Pause", "Notify When Hiding", "-", "About", "Exit", "Cancel"}));
 }
 
 TEST(TrayIconRecordTest, NumbersAreLittleEndianAfterTheSizeAndTheTipIsCutTo63ThenZeroThenSpaces) {

@@ -68,7 +68,7 @@ TEST_F(CommandsTest, DeleteRemovesOnlyTheSelectedEntryAndDeleteAllAsksFirstAndSp
     Store({{"Window0", "A"}, {"Window1", "B"}, {"Window2", "A"}});
     TrapPopup("Offer - Internet Explorer");
     lists_.OKPopups.Select(2);
-    Fire(kCmdDeleteId);
+    Fire(kOKPopupsId, ControlEvent::DeleteKey);  // the Delete key in the list is "Delete"
     EXPECT_EQ(Stored(), (Texts{"Window0=A", "Window1=B"}));
     registry_.PutText(sim::kMachine, sim::kTitlesKey, "Window5", "Stray");
     Fire(kCmdDeleteId);  // nothing selected: the list is stored as it is, and reloaded
@@ -91,6 +91,7 @@ TEST_F(CommandsTest, FailedSavesAreReportedAfterTheCheckRunsAgainAndReloadsShowW
     // No message may wait for an answer while monitoring is held.
     toolkit_.onMessageBox = [this](const sim::MessageBoxCall&) { EXPECT_TRUE(Timer1().Enabled()); };
     Fire(kCmdShowId);  // keeps its change in memory: it does not reload
+    app_.MenuItem_Click(TrayItem::mshowlast);
     EXPECT_EQ(lists_.OKPopups.Entries(), (Texts{"Stored", "Offer - Internet Explorer"}));
     lists_.LContained.Select(0);
     Fire(kLContainedId, ControlEvent::DoubleClick);  // reloads: the released title is not stored
@@ -101,7 +102,7 @@ TEST_F(CommandsTest, FailedSavesAreReportedAfterTheCheckRunsAgainAndReloadsShowW
     toolkit_.ScriptAnswer(kIdYes);
     Fire(kLabel5Id);
     EXPECT_EQ(lists_.OKPopups.Entries(), Texts{"Stored"});
-    EXPECT_EQ(Told("The allowed pop-ups could not be saved to the registry."), 4);
+    EXPECT_EQ(Told("The allowed pop-ups could not be saved to the registry."), 5);
     for (const auto& box : toolkit_.MessageBoxes()) EXPECT_EQ(box.caption, "Vexor 2003");
     EXPECT_EQ(Stored(), Texts{"Window0=Stored"});
 }

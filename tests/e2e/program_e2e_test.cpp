@@ -215,6 +215,14 @@ TEST_F(VexorE2E, ViewerShowsItsControlsAtTheTablesPlacesHighlightsUnderThePointe
         PressKey(VK_TAB);
         EXPECT_TRUE(WaitUntil([&] { return FocusedControl(vexor.viewer) == next; })) << next;
     }
+    // The focused label-button's focus rectangle lies just outside its text: its top edge dotted.
+    auto ringed = [&](int id) {
+        RECT r = WindowOnScreen(GetDlgItem(vexor.viewer, id));
+        InflateRect(&r, 2, 2);
+        const Pixels edge = CaptureScreen({r.left, r.top, r.right, r.top + 1});
+        return edge.Count(GetSysColor(COLOR_BTNFACE)) < edge.Width();
+    };
+    EXPECT_TRUE(WaitUntil([&] { return ringed(kDeleteLabel); }) && !ringed(kShowLastLabel));
     for (int key : {VK_TAB, VK_TAB, VK_TAB, VK_RETURN}) PressKey(static_cast<WORD>(key));
     EXPECT_TRUE(WaitUntil([&] { return ControlText(vexor.viewer, kPauseLabel) == "Resume"; }));
     PressKey(VK_SPACE);

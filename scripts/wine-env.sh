@@ -1,6 +1,6 @@
 # Sourced by scripts/build, test, run, bench, package and test-installer: a private X display and
 # a private Wine prefix with a virtual desktop, a clean way to stop both, the way every script names
-# a failed step, and the waits, process lookups and pictures the scripts share.
+# a failed step, and the waits and pictures the scripts share.
 #
 # The shipped program is 32-bit. Some kernels cannot run 32-bit Linux code, and so not the 32-bit
 # Wine loader; there the 64-bit build runs in a 64-bit prefix instead. vexor_wine_arch tells which.
@@ -30,11 +30,9 @@ vexor_wine_arch() {
   fi
 }
 
-# The loader to call directly: /usr/bin/wine and its helper scripts pick the 32-bit loader
-# whenever it is installed, even where it cannot run.
-vexor_wine() {
-  if [ "$WINEARCH" = win32 ]; then /usr/lib/wine/wine "$@"; else /usr/lib/wine/wine64 "$@"; fi
-}
+# The loader vexor_wine_start chose: /usr/bin/wine and its helper scripts pick the 32-bit
+# loader whenever it is installed, even where it cannot run.
+vexor_wine() { "$WINELOADER" "$@"; }
 
 # Z:\ path of a Linux path, for arguments to Windows programs.
 vexor_winpath() {
@@ -65,7 +63,8 @@ vexor_wine_start() {
   WINEARCH=$(vexor_wine_arch)
   # No menu entries of the prefix's shortcuts reach this machine's own menus.
   export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-  if [ "$WINEARCH" = win64 ]; then export WINELOADER=/usr/lib/wine/wine64; fi
+  export WINELOADER=/usr/lib/wine/wine
+  if [ "$WINEARCH" = win64 ]; then WINELOADER+=64; fi
   if [ "${VEXOR_USE_DISPLAY:-0}" != 1 ]; then
     local n=90
     while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
@@ -138,23 +137,6 @@ vexor_finished() {
     return 124
   fi
   wait "$1"
-}
-
-# vexor_in_time SECONDS COMMAND...: the command, stopped past the deadline (status 124).
-vexor_in_time() {
-  "${@:2}" &
-  vexor_finished $! "$1"
-}
-
-# vexor_pids_of TEXT: the processes of this prefix whose command line (a Windows one, under
-# Wine) holds TEXT, in any case.
-vexor_pids_of() {
-  local p
-  for p in /proc/[0-9]*; do
-    tr '\0' ' ' 2>/dev/null < "$p/cmdline" | grep -iF -- "$1" >/dev/null || continue
-    tr '\0' '\n' 2>/dev/null < "$p/environ" | grep -xF "WINEPREFIX=$WINEPREFIX" >/dev/null &&
-      echo "${p#/proc/}"
-  done
 }
 
 # vexor_shot CTL_EXE CLASS TITLE FILE.png [caption]: a picture of the window (or its title

@@ -1,6 +1,5 @@
-# Sourced by scripts/build, test, run, bench, package and test-installer: a private X display and
-# a private Wine prefix with a virtual desktop, a clean way to stop both, the way every script names
-# a failed step, and the waits, process lookups and pictures the scripts share.
+# Sourced by the scripts: a private X display and a private Wine prefix with a virtual desktop,
+# a clean way to stop both, the way every script names a failed step, waits and pictures.
 #
 # The shipped program is 32-bit. Some kernels cannot run 32-bit Linux code, and so not the 32-bit
 # Wine loader; there the 64-bit build runs in a 64-bit prefix instead. vexor_wine_arch tells which.
@@ -11,15 +10,15 @@ vexor_fail() {
   exit 1
 }
 
-# vexor_step STEP COMMAND...: runs the command; when it fails, names the step and ends the script.
+# vexor_step STEP COMMAND...: the command; when it fails, vexor_fail STEP.
 vexor_step() {
   local name=$1
   shift
   "$@" || vexor_fail "$name (exit status $?)"
 }
 
-# Prints win32 when the 32-bit Wine loader runs on this kernel, else win64. VEXOR_WINE_ARCH=win64
-# picks the 64-bit path on a machine that could run both, to prove it there.
+# win32 when the 32-bit Wine loader runs on this kernel, else win64. VEXOR_WINE_ARCH=win64
+# takes the 64-bit path where both could run, to prove it there.
 vexor_wine_arch() {
   if [ -n "${VEXOR_WINE_ARCH:-}" ]; then
     echo "$VEXOR_WINE_ARCH"
@@ -30,11 +29,8 @@ vexor_wine_arch() {
   fi
 }
 
-# The loader to call directly: /usr/bin/wine and its helper scripts pick the 32-bit loader
-# whenever it is installed, even where it cannot run.
-vexor_wine() {
-  if [ "$WINEARCH" = win32 ]; then /usr/lib/wine/wine "$@"; else /usr/lib/wine/wine64 "$@"; fi
-}
+# The loader vexor_wine_start chose (/usr/bin/wine takes the 32-bit one even where it can't run).
+vexor_wine() { "$WINELOADER" "$@"; }
 
 # Z:\ path of a Linux path, for arguments to Windows programs.
 vexor_winpath() {
@@ -43,8 +39,7 @@ vexor_winpath() {
   printf 'Z:%s' "${p//\//\\}"
 }
 
-# Keeps a Wine server running for the prefix, so that every start of a Windows program is short.
-# A server that runs already (one that a "wine reg" call left lingering, say) is just as good.
+# Keeps a Wine server running, so that programs start at once; one left running is as good.
 vexor_wine_server() {
   local status=0
   wineserver -p 60 2>/dev/null || status=$?
@@ -57,24 +52,23 @@ vexor_wine_server_stop() {
   wineserver -w 2>/dev/null || true
 }
 
-# vexor_wine_start PREFIX_DIR: starts Xvfb on a free display (unless VEXOR_USE_DISPLAY=1, which
-# keeps $DISPLAY) and prepares the prefix. Returns non-zero, having said why, when it cannot.
+# vexor_wine_start PREFIX_DIR: Xvfb on a free display (unless VEXOR_USE_DISPLAY=1 keeps
+# $DISPLAY) and the prefix ready. Non-zero, having said why, when it cannot.
 vexor_wine_start() {
   export WINEPREFIX=$1
   export WINEARCH
   WINEARCH=$(vexor_wine_arch)
   # No menu entries of the prefix's shortcuts reach this machine's own menus.
   export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-  if [ "$WINEARCH" = win64 ]; then export WINELOADER=/usr/lib/wine/wine64; fi
+  export WINELOADER=/usr/lib/wine/wine
+  if [ "$WINEARCH" = win64 ]; then WINELOADER+=64; fi
   if [ "${VEXOR_USE_DISPLAY:-0}" != 1 ]; then
     local n=90
     while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
     Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
     VEXOR_XVFB_PID=$!
     export DISPLAY=":$n"
-    local i
-    for i in $(seq 1 100); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
-    [ -e "/tmp/.X11-unix/X$n" ] || { echo "Xvfb did not start on :$n" >&2; return 1; }
+    vexor_await 10 test -e "/tmp/.X11-unix/X$n" || { echo "Xvfb did not start on :$n" >&2; return 1; }
   fi
   if [ ! -f "$WINEPREFIX/.vexor-ready" ]; then
     rm -rf "$WINEPREFIX"
@@ -90,14 +84,13 @@ vexor_wine_start() {
   fi
   vexor_wine_fonts wine || { echo "could not copy Wine's fonts into $WINEPREFIX" >&2; return 1; }
   vexor_wine_server || { echo "wineserver did not start for $WINEPREFIX" >&2; return 1; }
-  # The resolution of the screen starts at 96 dots per inch, whatever a stopped run left.
+  # The screen starts at 96 dots per inch, whatever a stopped run left.
   vexor_wine reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null 2>&1 || true
   vexor_wine cmd /c exit >/dev/null 2>&1 || { echo "Wine cannot run programs in $WINEPREFIX" >&2; return 1; }
 }
 
-# vexor_wine_fonts wine|fallback: Wine's own fonts ("MS Sans Serif", Tahoma, Marlett) in the
-# prefix, which Debian's Wine does not look for by itself; or none, and everything is drawn in a
-# wider substitute. Wine takes the change when its server starts again.
+# vexor_wine_fonts wine|fallback: Wine's own fonts ("MS Sans Serif", Tahoma...), which Debian's
+# Wine does not find, in the prefix; or none: a wider substitute. Wine takes them at its restart.
 vexor_wine_fonts() {
   local dir="$WINEPREFIX/drive_c/windows/Fonts" font
   mkdir -p "$dir" || return 1
@@ -130,7 +123,7 @@ vexor_await() {
 }
 
 # vexor_ended PID: the background job has ended. vexor_finished PID SECONDS: waits for it;
-# its exit status, or 124 (and the job stopped) when it outlived the deadline.
+# its status, or 124 (the job stopped) past the deadline.
 vexor_ended() { ! kill -0 "$1" 2>/dev/null; }
 vexor_finished() {
   if ! vexor_await "$2" vexor_ended "$1"; then
@@ -140,26 +133,8 @@ vexor_finished() {
   wait "$1"
 }
 
-# vexor_in_time SECONDS COMMAND...: the command, stopped past the deadline (status 124).
-vexor_in_time() {
-  "${@:2}" &
-  vexor_finished $! "$1"
-}
-
-# vexor_pids_of TEXT: the processes of this prefix whose command line (a Windows one, under
-# Wine) holds TEXT, in any case.
-vexor_pids_of() {
-  local p
-  for p in /proc/[0-9]*; do
-    tr '\0' ' ' 2>/dev/null < "$p/cmdline" | grep -iF -- "$1" >/dev/null || continue
-    tr '\0' '\n' 2>/dev/null < "$p/environ" | grep -xF "WINEPREFIX=$WINEPREFIX" >/dev/null &&
-      echo "${p#/proc/}"
-  done
-}
-
-# vexor_shot CTL_EXE CLASS TITLE FILE.png [caption]: a picture of the window (or its title
-# bar) as seen on screen once it holds still, without a date, so that the same picture gives
-# the same file.
+# vexor_shot CTL_EXE CLASS TITLE FILE.png [caption]: the window (or its title bar) once it
+# holds still, without a date: the same picture gives the same file.
 vexor_shot() {
   local bmp="${4%.png}.bmp"
   vexor_wine "$1" shot "$2" "$3" "$(vexor_winpath "$bmp")" ${5:+"$5"} >/dev/null 2>&1 &&

@@ -12,6 +12,7 @@
 //   vexor_ctl point|click CLASS CONTROL      moves the pointer to, or clicks, a control
 //                                            (CONTROL: its name in the window's layout, or a number)
 //   vexor_ctl text CLASS CONTROL TEXT        the control shows exactly TEXT
+//   vexor_ctl type CLASS CONTROL TEXT        puts TEXT in an edit control as typed
 //   vexor_ctl greyed CLASS CONTROL           the control is disabled
 //   vexor_ctl rows CLASS CONTROL [ROW...]    the list box holds exactly these rows
 //   vexor_ctl color CLASS CONTROL INDEX      some pixel of the control is system colour INDEX
@@ -23,9 +24,8 @@
 //                                            only its title bar
 //   vexor_ctl run COMMANDLINE [MS]           starts the command line as Windows does (no shell, the
 //                                            line verbatim); its exit code, 124 past the deadline
-//   vexor_ctl hold FILE READY RELEASE        holds FILE open without write sharing, as Windows holds
-//                                            a running program's file; creates READY once it holds,
-//                                            lets go when RELEASE exists or after 60 s
+//   vexor_ctl hold FILE READY                holds FILE open without write sharing as Windows holds
+//                                            a program's file; makes READY, lets go once it is gone
 #include <windows.h>
 
 #include <cstdio>
@@ -46,14 +46,6 @@ HWND Visible(const char* className, const std::string& title) {
     std::vector<HWND> found = FindVisible(className, title.empty() ? nullptr : title.c_str());
     return found.empty() ? nullptr : found.front();
 }
-
-bool Titled(const char* title, BOOL (*state)(HWND)) {
-    HWND window = FindWindowA(nullptr, title);
-    return window != nullptr && state(window);
-}
-BOOL IsHidden(HWND window) { return !IsWindowVisible(window); }
-BOOL IsDisabled(HWND window) { return !IsWindowEnabled(window); }
-BOOL IsShown(HWND window) { return IsWindowVisible(window); }
 
 // A 24-bit bitmap file, bottom row first.
 bool WriteBitmap(const Pixels& pixels, const char* path) {
@@ -91,13 +83,17 @@ int main(int argc, char** argv) {
     const std::string arg3 = argc > 3 ? argv[3] : "";
     // The deadline, when given, comes last.
     auto deadline = [&](int index) { return argc > index ? std::strtoul(argv[index], nullptr, 10) : kDefaultDeadlineMs; };
-    // A control of the class's window, shown or hidden (the trapped list lies in the hidden viewer).
+    // The class's window, shown or hidden (the trapped list is in the hidden viewer).
     auto window = [&] {
         const std::vector<HWND> windows = FindWindows(name);
         return windows.empty() ? nullptr : windows.front();
     };
     auto id = [&](const char* control) { return ControlId(name, control); };
-    auto control = [&] { return GetDlgItem(window(), id(arg3.c_str())); };
+    // A control of it, or of its wizard page.
+    auto control = [&] {
+        HWND found = GetDlgItem(window(), id(arg3.c_str()));
+        return found ? found : GetDlgItem(FindWindowExA(window(), nullptr, "#32770", nullptr), id(arg3.c_str()));
+    };
     bool ok = false;
     if (command == "wait") {
         ok = WaitUntil([&] { return Visible(name, arg3) != nullptr; }, deadline(4));
@@ -106,8 +102,11 @@ int main(int argc, char** argv) {
     } else if (command == "closed") {
         ok = WaitUntil([&] { return Visible(name, arg3) == nullptr; }, deadline(4));
     } else if (command == "disabled" || command == "hidden" || command == "visible") {
-        BOOL (*state)(HWND) = command == "disabled" ? IsDisabled : command == "hidden" ? IsHidden : IsShown;
-        ok = WaitUntil([&] { return Titled(name, state); }, deadline(3));
+        ok = WaitUntil([&] {
+            HWND top = FindWindowA(nullptr, name);
+            if (top == nullptr) return false;
+            return command == "disabled" ? !IsWindowEnabled(top) : !IsWindowVisible(top) == (command == "hidden");
+        }, deadline(3));
     } else if (command == "tray" || command == "menu") {
         HWND host = FindWindowA(win32::kTrayHostClassName, nullptr);
         if (host && command == "tray") PostTrayNotification(host, static_cast<UINT>(std::atoi(name)));
@@ -116,14 +115,14 @@ int main(int argc, char** argv) {
         PressKey(static_cast<WORD>(std::strtoul(name, nullptr, 0)));
         ok = true;
     } else if (command == "close") {
-        HWND window = FindWindowA(name, nullptr);
-        ok = window != nullptr && PostMessageA(window, WM_CLOSE, 0, 0);
+        ok = window() != nullptr && PostMessageA(window(), WM_CLOSE, 0, 0);
     } else if ((command == "point" || command == "click") && argc > 3) {
-        HWND window = Visible(name, "");
-        if (window && command == "point") PointAt(window, id(argv[3]));
-        if (window && command == "click") ClickControl(window, id(argv[3]));
-        ok = window != nullptr;
-    } else if (command == "text" && argc > 4) {
+        HWND shown = Visible(name, "");
+        if (shown && command == "point") PointAt(shown, id(argv[3]));
+        if (shown && command == "click") ClickControl(shown, id(argv[3]));
+        ok = shown != nullptr;
+    } else if ((command == "text" || command == "type") && argc > 4) {
+        if (command == "type") SendMessageA(control(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]));
         ok = WaitUntil([&] { return TextOf(control()) == argv[4]; });
         if (!ok) std::fprintf(stderr, "text: \"%s\"\n", TextOf(control()).c_str());
     } else if (command == "rows" && argc > 3) {
@@ -162,20 +161,19 @@ int main(int argc, char** argv) {
         STARTUPINFOA startup{};
         startup.cb = sizeof(startup);
         PROCESS_INFORMATION process{};
-        std::string line = name;
-        if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) return 127;
+        if (!CreateProcessA(nullptr, argv[2], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) return 127;
         DWORD code = 124;
         if (WaitForSingleObject(process.hProcess, deadline(3)) == WAIT_OBJECT_0) GetExitCodeProcess(process.hProcess, &code);
         else TerminateProcess(process.hProcess, 124);
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
         return static_cast<int>(code);
-    } else if (command == "hold" && argc > 4) {
+    } else if (command == "hold" && argc > 3) {
         HANDLE held = CreateFileA(name, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
         ok = held != INVALID_HANDLE_VALUE;
         if (ok) {
             CloseHandle(CreateFileA(argv[3], GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-            WaitUntil([&] { return GetFileAttributesA(argv[4]) != INVALID_FILE_ATTRIBUTES; }, 60000);
+            WaitUntil([&] { return GetFileAttributesA(argv[3]) == INVALID_FILE_ATTRIBUTES; }, 60000);
             CloseHandle(held);
         }
     }

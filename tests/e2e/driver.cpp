@@ -239,51 +239,6 @@ std::string BoxButtons(HWND box) {
     return buttons;
 }
 
-bool ShowsIcon(HWND control, HICON icon) {
-    const RECT area = WindowOnScreen(control);
-    const Pixels seen = CaptureScreen(area);
-    const int width = seen.Width(), height = area.bottom - area.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    // The icon drawn on the background the control shows in its corner.
-    HBRUSH background = CreateSolidBrush(width > 0 ? seen.At(0, 0) : 0);
-    const RECT all{0, 0, width, height};
-    FillRect(memory, &all, background);
-    DeleteObject(background);
-    DrawIconEx(memory, 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL | DI_DEFAULTSIZE);
-    int changed = 0;
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) changed += GetPixel(memory, x, y) != seen.At(x, y);
-    }
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return width > 0 && changed == 0;
-}
-
-namespace {
-
-BOOL CALLBACK FindIconControl(HWND child, LPARAM found) {
-    char className[16] = {};
-    GetClassNameA(child, className, sizeof(className));
-    if (lstrcmpiA(className, "Static") != 0 || (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON) return TRUE;
-    *reinterpret_cast<HWND*>(found) = child;
-    return FALSE;
-}
-
-}  // namespace
-
-HWND IconControl(HWND window) {
-    HWND found = nullptr;
-    EnumChildWindows(window, FindIconControl, reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
-
-
 // A program of the folder this one runs from.
 static std::string ProgramPath(const char* fileName) {
     char path[MAX_PATH];

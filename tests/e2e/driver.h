@@ -70,10 +70,6 @@ Pixels CaptureScreen(const RECT& area);
 // A window's rectangle, or its client area's, in screen coordinates.
 RECT WindowOnScreen(HWND window);
 RECT ClientOnScreen(HWND window);
-// Whether a control shows the icon, pixel for pixel; and the first static control of a window
-// that shows an icon.
-bool ShowsIcon(HWND control, HICON icon);
-HWND IconControl(HWND window);
 
 // The pointer moved to the middle of a control, or to a point of a window's client area, as the
 // user moves it.

@@ -1,12 +1,448 @@
-// The simulated platform in one piece: posted messages arrive at the next turn of the event pump.
+// The simulated platform: a virtual clock, windows, a registry and a shell in memory. Posted
+// messages arrive at the next turn of the event pump.
 #pragma once
 
-#include "sim/sim_registry.h"
-#include "sim/sim_shell.h"
-#include "sim/sim_toolkit.h"
-#include "sim/sim_window_system.h"
+#include <strings.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <deque>
+#include <map>
+#include <optional>
+#include <tuple>
+#include <unordered_map>
+#include <utility>
+
+#include "platform/registry.h"
+#include "platform/shell.h"
+#include "platform/toolkit.h"
+#include "platform/window_system.h"
 
 namespace vexor::sim {
+
+struct MessageBoxCall {
+    std::string text;
+    std::string caption;
+    std::uint32_t style;
+};
+
+// The event pump jumps to the next due timer or scheduled action, so settle delays and whole
+// scenarios run at once and always in the same order.
+class SimToolkit : public Toolkit {
+public:
+    std::unique_ptr<Timer> CreateTimer(int intervalMs, bool enabled, std::function<void()> onTick) override {
+        auto timer = std::make_unique<SimTimer>(*this, intervalMs, std::move(onTick));
+        timer->SetEnabled(enabled);
+        return timer;
+    }
+    // Runs the earliest due event; of events due together, the one set up first. Throws when
+    // nothing is due ever again: a real program would hang there.
+    void PumpEvents() override {
+        SimTimer* timer = Next();
+        if (!timer) throw std::logic_error("event pump: nothing will ever happen (no timer running, nothing scheduled)");
+        now_ = std::max(now_, timer->due);
+        timer->due += timer->interval;
+        timer->enabled = timer->interval > 0;  // a scheduled action runs once
+        timer->onTick();
+    }
+    // Lets events run for the user's thinking time, then gives the next scripted answer (No when
+    // none is left).
+    int ShowMessageBox(const std::string& text, const std::string& caption, std::uint32_t style) override {
+        boxes.push_back({text, caption, style});
+        if (onMessageBox) onMessageBox();
+        RunFor(thinkingMs);
+        const int answer = answers.empty() ? kIdNo : answers.front();
+        if (!answers.empty()) answers.pop_front();
+        return answer;
+    }
+
+    std::int64_t Now() const { return now_; }
+    void After(std::int64_t delayMs, std::function<void()> action) {
+        scheduled_.push_back(std::make_unique<SimTimer>(*this, 0, std::move(action)));
+        scheduled_.back()->Start(now_ + delayMs);
+    }
+    // Runs every event due within durationMs from now, then sets the clock there.
+    void RunFor(std::int64_t durationMs) {
+        const std::int64_t end = now_ + durationMs;
+        for (SimTimer* next = Next(); next && next->due <= end; next = Next()) PumpEvents();
+        now_ = std::max(now_, end);
+    }
+
+    // Timers for which this answers true cannot be started, as when the platform runs out of them.
+    std::function<bool(const Timer&)> refuseStart;
+    std::function<void()> onMessageBox;
+    std::deque<int> answers;
+    std::int64_t thinkingMs = 0;
+    std::vector<MessageBoxCall> boxes;
+
+private:
+    // A timer on the virtual clock; with a period of 0, an action that runs once.
+    struct SimTimer : Timer {
+        SimToolkit& owner;
+        int interval;
+        std::function<void()> onTick;
+        bool enabled = false;
+        std::int64_t due = 0;
+        std::uint64_t sequence = 0;
+
+        SimTimer(SimToolkit& o, int i, std::function<void()> tick) : owner(o), interval(i), onTick(std::move(tick)) {
+            owner.timers_.push_back(this);
+        }
+        ~SimTimer() override { owner.timers_.erase(std::find(owner.timers_.begin(), owner.timers_.end(), this)); }
+        void Start(std::int64_t at) {
+            enabled = true;
+            due = at;
+            sequence = owner.sequence_++;
+        }
+        bool SetEnabled(bool on) override {
+            if (on && !enabled && owner.refuseStart && owner.refuseStart(*this)) return false;
+            if (on && !enabled) Start(owner.now_ + interval);
+            enabled = on;
+            return true;
+        }
+        bool Enabled() const override { return enabled; }
+    };
+
+    SimTimer* Next() const {
+        auto first = std::min_element(timers_.begin(), timers_.end(), [](SimTimer* a, SimTimer* b) {
+            return std::make_tuple(!a->enabled, a->due, a->sequence) < std::make_tuple(!b->enabled, b->due, b->sequence);
+        });
+        return first != timers_.end() && (*first)->enabled ? *first : nullptr;
+    }
+
+    std::int64_t now_ = 0;
+    std::uint64_t sequence_ = 0;
+    std::vector<SimTimer*> timers_;                     // every timer, running or not
+    std::vector<std::unique_ptr<SimTimer>> scheduled_;  // the actions of After, kept until the toolkit goes
+};
+
+struct SimWindow {
+    std::string title;
+    bool visible = true;
+    bool enabled = true;
+    std::uint32_t showCmd = kSwShowNormal;  // normal or maximized
+    WindowRect normal;                      // the outer rectangle when not maximized
+};
+
+// A change made to a window, kept in order for tests that check the order of steps.
+struct WindowCall {
+    std::string operation;  // "SetWindowTextA", "EnableWindow", "ShowWindow", "PostMessageA"
+    WindowHandle window;
+    std::int64_t number;  // the flag, show command or message
+};
+
+// Behaves like user32 where the monitor relies on it, as the contract cases check: titles cut by
+// the caller's buffer, zeros from handles of no window, activation on show and restore, WM_CLOSE
+// handled later, any handle value.
+class SimWindowSystem : public WindowSystem {
+public:
+    // A top-level window above the others; a visible one takes the foreground. Handle 0 picks the
+    // next free value; a test may choose one (negative, or a closed window's).
+    WindowHandle Create(const std::string& title, WindowRect rect, bool visible = true, WindowHandle handle = 0) {
+        while (handle == 0 || Exists(handle)) handle = lastHandle_ += 4;
+        windows_[handle] = SimWindow{title, visible, true, kSwShowNormal, rect};
+        zOrder_.insert(zOrder_.begin(), handle);
+        if (visible) foreground_ = handle;
+        return handle;
+    }
+    void Destroy(WindowHandle window) {
+        windows_.erase(window);
+        zOrder_.erase(std::remove(zOrder_.begin(), zOrder_.end(), window), zOrder_.end());
+        if (foreground_ == window) PassForeground();
+    }
+    void Activate(WindowHandle window) {  // the user clicks it
+        zOrder_.erase(std::remove(zOrder_.begin(), zOrder_.end(), window), zOrder_.end());
+        zOrder_.insert(zOrder_.begin(), window);
+        foreground_ = window;
+    }
+    void Maximize(WindowHandle window) { Show(window, kSwShowMaximized); }
+    bool Exists(WindowHandle window) const { return windows_.count(window) != 0; }
+    SimWindow& Window(WindowHandle window) { return windows_.at(window); }
+
+    std::vector<WindowCall> calls;
+    std::function<void(std::function<void()>)> post;  // given each posted WM_CLOSE's work, to run when it arrives
+
+    WindowHandle GetForegroundWindow() override { return foreground_; }
+    std::int32_t IsWindowVisible(WindowHandle window) override { return Exists(window) && Window(window).visible; }
+    std::int32_t GetWindowTextA(WindowHandle window, char* buffer, std::int32_t maxCount) override {
+        const std::string title = Exists(window) ? Window(window).title.substr(0, std::size_t(maxCount - 1)) : "";
+        std::memcpy(buffer, title.c_str(), title.size() + 1);
+        return static_cast<std::int32_t>(title.size());
+    }
+    std::int32_t GetWindowPlacement(WindowHandle window, WindowPlacement* placement) override {
+        if (Exists(window)) placement->showCmd = Window(window).showCmd;
+        return Exists(window);
+    }
+    std::int32_t GetWindowRect(WindowHandle window, WindowRect* rect) override {
+        if (!Exists(window)) return 0;
+        // A maximized window fills the screen's work area.
+        *rect = Window(window).showCmd == kSwShowMaximized ? WindowRect{0, 0, 1024, 768} : Window(window).normal;
+        return 1;
+    }
+    std::int32_t SetWindowTextA(WindowHandle window, const std::string& title) override {
+        calls.push_back({"SetWindowTextA", window, 0});
+        if (Exists(window)) Window(window).title = title;
+        return Exists(window);
+    }
+    std::int32_t EnableWindow(WindowHandle window, std::int32_t enable) override {
+        calls.push_back({"EnableWindow", window, enable});
+        if (!Exists(window)) return 0;
+        const bool wasDisabled = !Window(window).enabled;
+        Window(window).enabled = enable != 0;
+        return wasDisabled;
+    }
+    std::int32_t ShowWindow(WindowHandle window, std::int32_t command) override {
+        calls.push_back({"ShowWindow", window, command});
+        if (!Exists(window)) return 0;
+        const bool wasVisible = Window(window).visible;
+        Show(window, command);
+        return wasVisible;
+    }
+    std::int32_t PostMessageA(WindowHandle window, std::uint32_t message, std::uintptr_t, std::intptr_t) override {
+        calls.push_back({"PostMessageA", window, message});
+        // The default window procedure answers WM_CLOSE by destroying the window.
+        if (Exists(window) && message == kWmClose) post([this, window] { Destroy(window); });
+        return Exists(window);
+    }
+    // Names compare without regard to case; hidden windows are found too.
+    WindowHandle FindWindowA(const char*, const std::string& title) override {
+        for (WindowHandle window : zOrder_) {
+            if (strcasecmp(Window(window).title.c_str(), title.c_str()) == 0) return window;
+        }
+        return 0;
+    }
+
+private:
+    void Show(WindowHandle window, std::int32_t command) {
+        SimWindow& w = Window(window);
+        w.visible = command != kSwHide;
+        if (w.visible) w.showCmd = command == kSwShowMaximized ? kSwShowMaximized : kSwShowNormal;
+        if (w.visible) Activate(window);
+        if (!w.visible && foreground_ == window) PassForeground();
+    }
+    // After the foreground window hides or goes, the top visible window takes over.
+    void PassForeground() {
+        auto next = std::find_if(zOrder_.begin(), zOrder_.end(), [this](WindowHandle w) { return Window(w).visible; });
+        foreground_ = next == zOrder_.end() ? 0 : *next;
+    }
+
+    std::map<WindowHandle, SimWindow> windows_;
+    std::vector<WindowHandle> zOrder_;  // top first
+    WindowHandle foreground_ = 0;
+    WindowHandle lastHandle_ = 0x1001c;
+};
+
+// The platform's return codes: 2 for what is missing, 5 for what the access mask or the user's
+// rights do not allow, 234 with the needed length for a short buffer, 259 past the last value, no
+// deleting a key that has subkeys, names in any case. Values are listed in the order they came.
+class SimRegistry : public RegistryApi {
+public:
+    // A user without write rights on HKEY_LOCAL_MACHINE: reads work, every change there gives 5.
+    bool denyMachineWrites = false;
+    // Asked before every call: a refused call fails with 21 and changes nothing. Refusing every call
+    // from the Nth on is a process that ended there; refusing only the Nth, one failed write.
+    std::function<bool()> refuse;
+    // Runs before every call that reads values, e.g. to change a value between two queries of one read.
+    std::function<void()> beforeQuery;
+    long calls = 0;
+
+    // Direct access for tests, outside the counted calls. Put creates the key and its parents.
+    void Put(RegistryKey root, const std::string& path, const std::string& name, std::uint32_t type,
+             std::vector<std::uint8_t> data) {
+        CreatePath(root, path).Set(name, type, std::move(data));
+    }
+    void PutText(RegistryKey root, const std::string& path, const std::string& name, const std::string& text) {
+        Put(root, path, name, kRegSz, std::vector<std::uint8_t>(text.c_str(), text.c_str() + text.size() + 1));
+    }
+    bool KeyExists(RegistryKey root, const std::string& path) const { return keys_.count(FullPath(root, path)) != 0; }
+    // "name=text" of every REG_SZ value of a key, sorted.
+    std::vector<std::string> TextValues(RegistryKey root, const std::string& path) const {
+        std::vector<std::string> texts;
+        auto key = keys_.find(FullPath(root, path));
+        if (key == keys_.end()) return texts;
+        for (const Value* value : key->second.order) {
+            const std::string data(value->data.begin(), value->data.end());
+            if (value->type == kRegSz) texts.push_back(value->name + "=" + data.c_str());  // up to the NUL
+        }
+        std::sort(texts.begin(), texts.end());
+        return texts;
+    }
+    int OpenHandles() const { return static_cast<int>(handles_.size()); }
+
+    long RegOpenKeyExA(RegistryKey root, const std::string& path, std::uint32_t access, RegistryKey* key) override {
+        if (!Answering()) return kErrorNotReady;
+        if (!KeyExists(root, path)) return kErrorFileNotFound;
+        if ((access & kKeySetValue) && WriteDenied(root)) return kErrorAccessDenied;
+        handles_[*key = nextHandle_++] = {FullPath(root, path), access};
+        return kErrorSuccess;
+    }
+    long RegCreateKeyExA(RegistryKey root, const std::string& path, RegistryKey* key) override {
+        if (!Answering()) return kErrorNotReady;
+        if (!KeyExists(root, path) && WriteDenied(root)) return kErrorAccessDenied;
+        CreatePath(root, path);
+        handles_[*key = nextHandle_++] = {FullPath(root, path), 0};
+        return kErrorSuccess;
+    }
+    long RegQueryValueExA(RegistryKey key, const std::string& name, std::uint32_t* type, std::uint8_t* data,
+                          std::uint32_t* length) override {
+        auto [error, k] = Access(key, kKeyQueryValue, true);
+        if (!k) return error;
+        auto value = k->values.find(Lower(name));
+        return value == k->values.end() ? kErrorFileNotFound : GiveData(value->second, type, data, length);
+    }
+    long RegSetValueExA(RegistryKey key, const std::string& name, std::uint32_t type, const std::uint8_t* data,
+                        std::uint32_t length) override {
+        auto [error, k] = Access(key, kKeySetValue);
+        if (k) k->Set(name, type, std::vector<std::uint8_t>(data, data + length));
+        return error;
+    }
+    long RegDeleteKeyA(RegistryKey root, const std::string& path) override {
+        if (!Answering()) return kErrorNotReady;
+        const std::string full = FullPath(root, path);
+        if (!keys_.count(full)) return kErrorFileNotFound;
+        auto next = keys_.lower_bound(full + "\\");
+        if (WriteDenied(root) || (next != keys_.end() && next->first.rfind(full + "\\", 0) == 0)) return kErrorAccessDenied;
+        keys_.erase(full);
+        return kErrorSuccess;
+    }
+    long RegCloseKey(RegistryKey key) override {
+        if (!Answering()) return kErrorNotReady;
+        return handles_.erase(key) ? kErrorSuccess : kErrorInvalidHandle;
+    }
+    long RegEnumValueA(RegistryKey key, std::uint32_t index, char* name, std::uint32_t* nameLength, std::uint32_t* type,
+                       std::uint8_t* data, std::uint32_t* dataLength) override {
+        auto [error, k] = Access(key, kKeyQueryValue, true);
+        if (!k) return error;
+        if (index >= k->order.size()) return kErrorNoMoreItems;
+        const Value& value = *k->order[index];
+        // The data first, as the platform does; the name needs room for its NUL.
+        if (long result = GiveData(value, type, data, dataLength)) return result;
+        if (*nameLength <= value.name.size()) return kErrorMoreData;
+        std::memcpy(name, value.name.c_str(), value.name.size() + 1);
+        *nameLength = static_cast<std::uint32_t>(value.name.size());
+        return kErrorSuccess;
+    }
+    long RegQueryInfoKeyA(RegistryKey key, std::uint32_t* values, std::uint32_t* longestName,
+                          std::uint32_t* longestData) override {
+        auto [error, k] = Access(key, kKeyQueryValue, true);
+        if (!k) return error;
+        *values = static_cast<std::uint32_t>(k->values.size());
+        *longestName = *longestData = 0;
+        for (const Value* value : k->order) {
+            *longestName = std::max(*longestName, static_cast<std::uint32_t>(value->name.size()));
+            *longestData = std::max(*longestData, static_cast<std::uint32_t>(value->data.size()));
+        }
+        return kErrorSuccess;
+    }
+    long RegDeleteValueA(RegistryKey key, const std::string& name) override {
+        auto [error, k] = Access(key, kKeySetValue);
+        if (!k) return error;
+        auto value = k->values.find(Lower(name));
+        if (value == k->values.end()) return kErrorFileNotFound;
+        k->order.erase(std::find(k->order.begin(), k->order.end(), &value->second));
+        k->values.erase(value);
+        return kErrorSuccess;
+    }
+
+private:
+    static constexpr long kErrorNotReady = 21;
+
+    struct Value {  // the name as first written
+        std::string name;
+        std::uint32_t type;
+        std::vector<std::uint8_t> data;
+    };
+    struct Key {
+        std::unordered_map<std::string, Value> values;  // by lower-case name
+        std::vector<const Value*> order;                // as they came, as they are listed
+        void Set(const std::string& name, std::uint32_t type, std::vector<std::uint8_t> data) {
+            auto [value, added] = values.try_emplace(Lower(name), Value{name, type, {}});
+            if (added) order.push_back(&value->second);
+            value->second.type = type;
+            value->second.data = std::move(data);
+        }
+    };
+
+    static std::string Lower(std::string text) {
+        for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return text;
+    }
+    static std::string FullPath(RegistryKey root, const std::string& path) { return std::to_string(root) + "\\" + Lower(path); }
+    // The stored type always; the data when the buffer holds it, else 234. The length is the data's.
+    static long GiveData(const Value& value, std::uint32_t* type, std::uint8_t* data, std::uint32_t* length) {
+        const auto size = static_cast<std::uint32_t>(value.data.size());
+        const bool fits = *length >= size;
+        if (fits && size > 0) std::memcpy(data, value.data.data(), size);
+        *type = value.type;
+        *length = size;
+        return fits ? kErrorSuccess : kErrorMoreData;
+    }
+    bool WriteDenied(RegistryKey root) const { return denyMachineWrites && root == kHkeyLocalMachine; }
+    // Counts the call; false when it is refused. Calls that read values run the hook first.
+    bool Answering(bool readsValues = false) {
+        ++calls;
+        if (refuse && refuse()) return false;
+        if (readsValues && beforeQuery) beforeQuery();
+        return true;
+    }
+    // An answered call on an open key: the key when the handle has the access needed, else the error.
+    std::pair<long, Key*> Access(RegistryKey handle, std::uint32_t neededAccess, bool readsValues = false) {
+        if (!Answering(readsValues)) return {kErrorNotReady, nullptr};
+        auto opened = handles_.find(handle);
+        if (opened == handles_.end()) return {kErrorInvalidHandle, nullptr};
+        if ((opened->second.second & neededAccess) != neededAccess) return {kErrorAccessDenied, nullptr};
+        auto found = keys_.find(opened->second.first);
+        if (found == keys_.end()) return {kErrorFileNotFound, nullptr};
+        return {kErrorSuccess, &found->second};
+    }
+    Key& CreatePath(RegistryKey root, const std::string& path) {
+        for (std::size_t pos = path.find('\\'); pos != std::string::npos; pos = path.find('\\', pos + 1)) {
+            keys_[FullPath(root, path.substr(0, pos))];
+        }
+        return keys_[FullPath(root, path)];
+    }
+
+    std::map<std::string, Key> keys_;  // by root and lower-case path
+    std::map<RegistryKey, std::pair<std::string, std::uint32_t>> handles_;  // the key's path, the access
+    RegistryKey nextHandle_ = 0x1000;
+};
+
+// Where the program keeps the allowed titles, as the behaviour names them: HKEY_LOCAL_MACHINE and
+// this path. Tests reach the key by these, never through the program's own constants.
+constexpr RegistryKey kMachine = 0x80000002;
+constexpr char kTitlesKey[] = "SOFTWARE\\Tessaly\\Popup\\Windows";
+
+// Program launch, tray icon requests and process end, in the order the program made them.
+struct SimShell : Shell {
+    bool LaunchProgram(const std::string& path, int showStyle) override {
+        launches.emplace_back(path, showStyle);
+        if (browserInstalled && onLaunch) onLaunch();
+        return browserInstalled;
+    }
+    bool NotifyIcon(std::uint32_t message, const TrayIconRecord& record) override {
+        notifications.emplace_back(message, record);
+        return taskbarRunning;
+    }
+    bool NotifyIcon(std::uint32_t message, const BalloonRecord& record) override {
+        balloons.emplace_back(message, record);
+        return taskbarRunning;
+    }
+    void EndProcess(int code) override {
+        exitCode = code;
+        iconRequestsAtEnd = notifications.size();
+    }
+
+    bool browserInstalled = true;
+    bool taskbarRunning = true;  // without it (not started yet, or restarting) icons fail
+    std::function<void()> onLaunch;  // the launched program's doing, e.g. opening its window
+
+    std::vector<std::pair<std::string, int>> launches;  // (path, show style)
+    std::vector<std::pair<std::uint32_t, TrayIconRecord>> notifications;
+    std::vector<std::pair<std::uint32_t, BalloonRecord>> balloons;
+    std::optional<int> exitCode;  // set once the process has ended
+    std::size_t iconRequestsAtEnd = 0;
+};
 
 struct SimPlatform {
     SimToolkit toolkit;
@@ -15,7 +451,7 @@ struct SimPlatform {
     SimShell shell;
 
     SimPlatform() {
-        windows.SetPostHook([this](std::function<void()> deliver) { toolkit.After(0, std::move(deliver)); });
+        windows.post = [this](std::function<void()> deliver) { toolkit.After(0, std::move(deliver)); };
     }
 };
 

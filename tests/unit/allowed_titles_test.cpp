@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "sim/sim_registry.h"
+#include "sim/sim_platform.h"
 #include "store/allowed_titles.h"
 
 namespace vexor::testing {
@@ -30,18 +30,17 @@ TEST_F(AllowedTitlesTest, AValueThatGrewIsReadOnceMoreSkippedWhenItGrewAgainAndF
     // value 1 once more.
     const std::pair<std::vector<int>, Titles> cases[] = {{{3}, {"Window0", std::string(3000, 'g'), "Window2"}},
                                                          {{3, 5}, {"Window0", "Window2"}}};
-    for (const auto& c : cases) {
+    for (const auto& [growAt, loaded] : cases) {
         for (const char* name : {"Window0", "Window1", "Window2"}) Put(name, name);
         int reads = 0;
-        registry_.SetBeforeQuery([&] {
-            if (std::count(c.first.begin(), c.first.end(), ++reads)) Put("Window1", std::string(1000 * reads, 'g'));
-        });
-        EXPECT_EQ(store_.Load(), c.second);
-        registry_.SetBeforeQuery(nullptr);
+        registry_.beforeQuery = [&, &growAt = growAt] {
+            if (std::count(growAt.begin(), growAt.end(), ++reads)) Put("Window1", std::string(1000 * reads, 'g'));
+        };
+        EXPECT_EQ(store_.Load(), loaded);
     }
     Put("Window5", "stale");  // growing before every read, it cannot be listed to be removed
     int reads = 0;
-    registry_.SetBeforeQuery([&] { Put("Window5", std::string(10000 * ++reads, 's')); });
+    registry_.beforeQuery = [&] { Put("Window5", std::string(10000 * ++reads, 's')); };
     EXPECT_FALSE(store_.Rewrite({"kept"}));
 }
 
@@ -61,9 +60,9 @@ TEST_F(AllowedTitlesTest, RewriteStoresEveryNonEmptyEntryUnderItsPositionAndRemo
     EXPECT_TRUE(store_.Rewrite(list));
     EXPECT_EQ(Stored(), (Titles{"Window0=A - Internet Explorer", "Window2=Same", "Window3=Same", "Window4=Caf\xE9"}));
     // Over the same 4 titles, within 4 + 4: an open, a write a title, the key's information, one close.
-    const long callsBefore = registry_.CallCount();
+    const long callsBefore = registry_.calls;
     EXPECT_TRUE(store_.Rewrite(list));
-    EXPECT_EQ(registry_.CallCount() - callsBefore, 4 + 3);
+    EXPECT_EQ(registry_.calls - callsBefore, 4 + 3);
     EXPECT_TRUE(store_.Rewrite({"", ""}));  // no title: no key, and the load makes none
     EXPECT_EQ(store_.Load(), Titles{});
     EXPECT_FALSE(registry_.KeyExists(sim::kMachine, sim::kTitlesKey));
@@ -87,9 +86,9 @@ TEST(AllowedTitlesRewriteTest, CutShortOrRefusedAtAnyCallItKeepsEveryTitleAndSuc
                 AllowedTitleStore store(module, 32767);
                 ASSERT_TRUE(store.Rewrite(before));
                 long call = 0;
-                registry.RefuseCalls([&] { return onlyThatCall ? call++ == n : call++ >= n; });
+                registry.refuse = [&] { return onlyThatCall ? call++ == n : call++ >= n; };
                 finished = store.Rewrite(after);
-                registry.RefuseCalls(nullptr);
+                registry.refuse = nullptr;
 
                 const Titles titles = store.Load();
                 for (const std::string title : {"A", "B", "C", "D"}) {

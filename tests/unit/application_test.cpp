@@ -10,22 +10,22 @@ namespace {
 using Notification = std::pair<std::uint32_t, TrayIconRecord>;
 
 TEST_F(AppTest, StartupLoadsCaptionsSplashesWaitsLaunchesAndAddsTheIconInThatOrder) {
-    registry_.PutText(sim::kMachine, sim::kTitlesKey, "Window0", "Saved - Internet Explorer");
-    std::vector<std::string> steps;
+    registry.PutText(sim::kMachine, sim::kTitlesKey, "Window0", "Saved - Internet Explorer");
+    Texts steps;
     auto step = [&](const std::string& what) {
-        steps.push_back(what + " at " + std::to_string(toolkit_.Now()) + ": " + std::to_string(lists_.OKPopups.Count()) +
-                        " titles, " + app_.Viewer().Caption() + ", " + std::to_string(shell_.notifications.size()) + " icons");
+        steps.push_back(what + " at " + std::to_string(toolkit.Now()) + ": " + std::to_string(lists.OKPopups.Count()) +
+                        " titles, " + app.Viewer().Caption() + ", " + std::to_string(shell.notifications.size()) + " icons");
     };
-    app_.Splash().changed = [&] { step(app_.Splash().IsOpen() ? "splash" : "splash closed"); };
-    shell_.onLaunch = [&] { step("launch " + shell_.launches[0].first + " " + std::to_string(shell_.launches[0].second)); };
-    ASSERT_TRUE(app_.Start());
-    EXPECT_EQ(steps, (std::vector<std::string>{
+    app.Splash().changed = [&] { step(app.Splash().IsOpen() ? "splash" : "splash closed"); };
+    shell.onLaunch = [&] { step("launch " + shell.launches[0].first + " " + std::to_string(shell.launches[0].second)); };
+    ASSERT_TRUE(app.Start());
+    EXPECT_EQ(steps, (Texts{
                          "splash at 0: 1 titles, Vexor 2003 Popup Viewer, 0 icons",
                          "splash closed at 1000: 1 titles, Vexor 2003 Popup Viewer, 0 icons",
                          "launch c:\\program files\\internet explorer\\iexplore.exe 1 at 2000: 1 titles, Vexor 2003 Popup Viewer, 0 icons"}));
     // Callback WM_MOUSEMOVE, which the host window decodes; flags 7: callback, icon and tip.
-    EXPECT_EQ(shell_.notifications, (std::vector<Notification>{{0u, MakeTrayIconData(0x20044, 1, 7, 512, 0x3007, "Vexor 2003")}}));
-    EXPECT_FALSE(app_.Viewer().Visible() || shell_.exitCode);
+    EXPECT_EQ(shell.notifications, (std::vector<Notification>{{0u, MakeTrayIconData(0x20044, 1, 7, 512, 0x3007, "Vexor 2003")}}));
+    EXPECT_FALSE(app.Viewer().Visible() || shell.exitCode);
 }
 
 TEST(StartupFailureTest, FailedStepIsToldByNameAndEndsTheProcessWithoutIconOrLaterRequests) {
@@ -34,165 +34,164 @@ TEST(StartupFailureTest, FailedStepIsToldByNameAndEndsTheProcessWithoutIconOrLat
         {0, "the timer of its size learning"}, {1, "the timer of its foreground check"}, {2, "the timer of its splash window"},
         {3, "the timer of its settle delay"}, {-1, "c:\\program files\\internet explorer\\iexplore.exe"}};
     for (const auto& [refused, what] : cases) {
-        sim::SimPlatform platform;
+        SCOPED_TRACE(what);
+        sim::SimPlatform sim;
         int starts = 0;
-        platform.toolkit.refuseStart = [&, refused = refused](const Timer&) { return starts++ == refused; };
-        platform.shell.browserInstalled = refused >= 0;
-        Application app(PlatformServices{platform.toolkit, platform.windows, platform.registry, platform.shell,
-                                         [] { return ProgramVersion{}; }});
-        EXPECT_FALSE(app.Start()) << what;
-        ASSERT_EQ(platform.toolkit.MessageBoxes().size(), 1u) << what;
-        EXPECT_NE(platform.toolkit.MessageBoxes()[0].text.find(what), std::string::npos) << what;
+        sim.toolkit.refuseStart = [&, refused = refused](const Timer&) { return starts++ == refused; };
+        sim.shell.browserInstalled = refused >= 0;
+        Application app(PlatformServices{sim.toolkit, sim.windows, sim.registry, sim.shell, [] { return ProgramVersion{}; }});
+        EXPECT_FALSE(app.Start());
+        ASSERT_EQ(sim.toolkit.boxes.size(), 1u);
+        const sim::MessageBoxCall& box = sim.toolkit.boxes[0];
+        EXPECT_NE(box.text.find(what), std::string::npos);
         if (refused == 0) {
-            EXPECT_EQ(platform.toolkit.MessageBoxes()[0].text, "Vexor 2003 could not create the timer of its size learning and "
-                      "cannot start.\n\nWindows may be short of memory or window resources. Close some programs, then start "
-                      "Vexor 2003 again.");
+            EXPECT_EQ(box.text, "Vexor 2003 could not create the timer of its size learning and cannot start.\n\nWindows may "
+                      "be short of memory or window resources. Close some programs, then start Vexor 2003 again.");
         }
-        EXPECT_EQ(platform.toolkit.MessageBoxes()[0].caption, "Vexor 2003");
-        EXPECT_EQ(platform.toolkit.MessageBoxes()[0].style, kMbOk | kMbIconError);
-        EXPECT_NE(platform.shell.exitCode.value_or(0), 0) << what;
-        EXPECT_EQ(platform.shell.launches.size(), refused < 0 ? 1u : 0u) << what;
+        EXPECT_EQ(box.caption, "Vexor 2003");
+        EXPECT_EQ(box.style, kMbOk | kMbIconError);
+        EXPECT_NE(sim.shell.exitCode.value_or(0), 0);
+        EXPECT_EQ(sim.shell.launches.size(), refused < 0 ? 1u : 0u);
         // Only a splash whose timer runs is on screen: it closes itself while the message waits.
-        EXPECT_EQ(app.Splash().IsOpen(), refused == 3) << what;
+        EXPECT_EQ(app.Splash().IsOpen(), refused == 3);
         app.TrayHost_Event(0, ControlEvent::TaskbarCreated);
-        EXPECT_TRUE(platform.shell.notifications.empty()) << what;
         app.TrayHost_Event(0, ControlEvent::ShowViewerRequest);
-        EXPECT_FALSE(app.Tray().answering || app.Viewer().Visible()) << what;
+        EXPECT_FALSE(!sim.shell.notifications.empty() || app.Tray().answering || app.Viewer().Visible());
     }
 }
 
 TEST_F(AppTest, DuringStartupTheBrowserInFrontIsTheSnapshotAndRequestsWaitUntilTheIconStep) {
-    windows_.Create("Mail - Internet Explorer", {0, 0, 700, 500});
-    shell_.onLaunch = [this] { toolkit_.After(300, [this] { windows_.Create("Blank - Internet Explorer", kLaunchedBrowserRect); }); };
-    shell_.taskbarRunning = false;  // started before the taskbar: the first add fails
+    windows.Create("Mail - Internet Explorer", {0, 0, 700, 500});
+    shell.onLaunch = [this] { toolkit.After(300, [this] { windows.Create("Blank - Internet Explorer", kLaunchedBrowserRect); }); };
+    shell.taskbarRunning = false;  // started before the taskbar: the first add fails
     Host(ControlEvent::TaskbarCreated);
-    toolkit_.At(200, [&] { app_.Splash().Close(); });  // the user's early close changes nothing
-    toolkit_.At(1000, [&] {
+    toolkit.After(200, [&] { app.Splash().Close(); });  // the user's early close changes nothing
+    toolkit.After(1000, [&] {
         Host(ControlEvent::TaskbarCreated);
         Host(ControlEvent::ShowViewerRequest);
-        EXPECT_FALSE(app_.Viewer().Visible());
+        EXPECT_FALSE(app.Viewer().Visible());
     });
-    ASSERT_TRUE(app_.Start());  // the tick at 1000 takes the snapshot inside start-up's wait
-    EXPECT_TRUE(app_.Viewer().Visible());
-    ASSERT_EQ(lists_.OKWinSizes.Count(), 1);
-    EXPECT_EQ(lists_.OKWinSizes.At(0), "1200");
-    toolkit_.RunFor(1000);
-    EXPECT_EQ(windows_.Window(LastPopup()).title, "Blank - Internet Explorer");  // another size: a pop-up
-    shell_.taskbarRunning = true;
+    ASSERT_TRUE(app.Start());  // the tick at 1000 takes the snapshot inside start-up's wait
+    EXPECT_TRUE(app.Viewer().Visible());
+    ASSERT_EQ(lists.OKWinSizes.Count(), 1);
+    EXPECT_EQ(lists.OKWinSizes.At(0), "1200");
+    toolkit.RunFor(1000);
+    EXPECT_EQ(windows.Window(LastPopup()).title, "Blank - Internet Explorer");  // another size: a pop-up
+    shell.taskbarRunning = true;
     Host(ControlEvent::TaskbarCreated);  // start-up's add and this one, none before
-    EXPECT_EQ(shell_.notifications, (std::vector<Notification>(2, {0u, MakeTrayIconData(0x20044, 1, 7, 512, 0x3007, "Vexor 2003")})));
+    EXPECT_EQ(shell.notifications, (std::vector<Notification>(2, {0u, MakeTrayIconData(0x20044, 1, 7, 512, 0x3007, "Vexor 2003")})));
     Fire(kCmdHideId);
     Host(ControlEvent::ShowViewerRequest);
-    EXPECT_TRUE(app_.Tray().answering && app_.Viewer().Visible());
+    EXPECT_TRUE(app.Tray().answering && app.Viewer().Visible());
 }
 
 TEST_F(AppTest, MaximizedLaunchedBrowserIsMeasuredAtItsNormalSizeAndClosedEvenWithoutASettleTimer) {
     WindowHandle browser = 0;
-    shell_.onLaunch = [&] { windows_.Maximize(browser = windows_.Create("Home - Internet Explorer", kLaunchedBrowserRect)); };
-    ASSERT_TRUE(app_.Start());
-    Timer& settle = app_.Viewer().GetMonitor().Delaying();
-    toolkit_.refuseStart = [&](const Timer& timer) { return &timer == &settle; };
-    toolkit_.RunFor(2000);  // the tick at 3000 restores it, the one at 4000 measures it
-    ASSERT_EQ(lists_.OKWinSizes.Count(), 1);
-    EXPECT_EQ(lists_.OKWinSizes.At(0), "1400");
-    EXPECT_FALSE(windows_.Exists(browser));
-    EXPECT_EQ(windows_.Calls()[windows_.Calls().size() - 2].number, -1);  // enabled again before the close
+    shell.onLaunch = [&] { windows.Maximize(browser = windows.Create("Home - Internet Explorer", kLaunchedBrowserRect)); };
+    ASSERT_TRUE(app.Start());
+    Timer& settle = app.Viewer().GetMonitor().Delaying();
+    toolkit.refuseStart = [&](const Timer& timer) { return &timer == &settle; };
+    toolkit.RunFor(2000);  // the tick at 3000 restores it, the one at 4000 measures it
+    ASSERT_EQ(lists.OKWinSizes.Count(), 1);
+    EXPECT_EQ(lists.OKWinSizes.At(0), "1400");
+    EXPECT_FALSE(windows.Exists(browser));
+    EXPECT_EQ(windows.calls[windows.calls.size() - 2].number, -1);  // enabled again before the close
     EXPECT_EQ(Told("could not create the timer of its settle delay."), 1);
 }
 
 TEST_F(AppTest, OnlyADoubleClickShowsTheViewerAndOnlyARightButtonReleaseOpensTheMenu) {
     std::set<std::uint32_t> menus, shows;
     std::uint32_t message = 0;
-    app_.Tray().showMenu = [&] { menus.insert(message); };
-    app_.Viewer().changed = [&] { shows.insert(message); };
+    app.Tray().showMenu = [&] { menus.insert(message); };
+    app.Viewer().changed = [&] { shows.insert(message); };
     for (; message < 1100; message += message == 1099 ? 70000 : 1) Host(ControlEvent::IconNotification, static_cast<int>(message));
     EXPECT_EQ(menus, std::set<std::uint32_t>{517});
     EXPECT_EQ(shows, std::set<std::uint32_t>{515});
 }
 
 TEST_F(AppTest, CancelTheSeparatorAndExitAnsweredNoChangeNothingButYesRemovesTheIconAndEndsAtOnceUndoingNothing) {
-    lists_.OKWinSizes.Append(1400);
-    toolkit_.SetUserThinkingMs(3000);
+    lists.OKWinSizes.Append(1400);
+    toolkit.thinkingMs = 3000;
     WindowHandle popup = 0;
-    toolkit_.After(500, [&] { popup = windows_.Create("Ad - Internet Explorer", {0, 0, 300, 200}); });
-    app_.MenuItem_Click(TrayItem::mcancel);
-    app_.MenuItem_Click(TrayItem::mb);
-    EXPECT_TRUE(toolkit_.MessageBoxes().empty() && registry_.CallCount() == 0);
-    app_.MenuItem_Click(TrayItem::mexit);  // answered No
+    toolkit.After(500, [&] { popup = windows.Create("Ad - Internet Explorer", {0, 0, 300, 200}); });
+    app.MenuItem_Click(TrayItem::mcancel);
+    app.MenuItem_Click(TrayItem::mb);
+    EXPECT_TRUE(toolkit.boxes.empty() && registry.calls == 0);
+    app.MenuItem_Click(TrayItem::mexit);  // answered No
     EXPECT_EQ(Told("Are you sure you want to exit Vexor 2003?"), 1);
-    EXPECT_EQ(toolkit_.MessageBoxes()[0].style, kMbYesNo | kMbIconQuestion);
-    EXPECT_FALSE(windows_.Window(popup).visible);  // trapped while the question waited
-    EXPECT_FALSE(app_.Viewer().Visible() || app_.About().IsOpen() || shell_.exitCode);
-    EXPECT_TRUE(Timer1().Enabled() && shell_.notifications.empty());
-    windows_.ClearCalls();
-    toolkit_.ScriptAnswer(kIdYes);
-    app_.MenuItem_Click(TrayItem::mexit);
-    EXPECT_EQ(shell_.exitCode, 0);
-    EXPECT_EQ(shell_.notifications, (std::vector<Notification>{{2u, MakeTrayIconData(0x20044, 1, 7, 1, 0x3007, "")}}));
-    EXPECT_EQ(shell_.iconRequestsAtEnd, 1u);  // the icon goes before the process does
-    EXPECT_TRUE(windows_.Calls().empty());  // no window asked to close, the pop-up left hidden
+    EXPECT_EQ(toolkit.boxes[0].style, kMbYesNo | kMbIconQuestion);
+    EXPECT_FALSE(windows.Window(popup).visible);  // trapped while the question waited
+    EXPECT_FALSE(app.Viewer().Visible() || app.About().IsOpen() || shell.exitCode);
+    EXPECT_TRUE(Timer1().Enabled() && shell.notifications.empty());
+    windows.calls.clear();
+    toolkit.answers.push_back(kIdYes);
+    app.MenuItem_Click(TrayItem::mexit);
+    EXPECT_EQ(shell.exitCode, 0);
+    EXPECT_EQ(shell.notifications, (std::vector<Notification>{{2u, MakeTrayIconData(0x20044, 1, 7, 1, 0x3007, "")}}));
+    EXPECT_EQ(shell.iconRequestsAtEnd, 1u);  // the icon goes before the process does
+    EXPECT_TRUE(windows.calls.empty());  // no window asked to close, the pop-up left hidden
 }
 
 TEST_F(AppTest, AboutIsOneWindowLoadedOncePerOpeningWithEachNumbersOwnDigits) {
     int shown = 0;
-    app_.About().changed = [&] { ++shown; };
-    app_.MenuItem_Click(TrayItem::mabout);
-    app_.MenuItem_Click(TrayItem::mabout);
-    EXPECT_EQ(versionReads_ * 10 + shown, 12);  // loaded once, shown (and brought forward) twice
-    EXPECT_EQ(app_.About().VersionText(), "Version 1.1.5");
-    app_.About().Close();
-    version_ = {65535, 10, 0};
-    app_.MenuItem_Click(TrayItem::mabout);
-    EXPECT_EQ(versionReads_, 2);
-    EXPECT_EQ(app_.About().VersionText(), "Version 65535.10.0");
-    app_.About().CreationFailed();
+    app.About().changed = [&] { ++shown; };
+    app.MenuItem_Click(TrayItem::mabout);
+    app.MenuItem_Click(TrayItem::mabout);
+    EXPECT_EQ(versionReads * 10 + shown, 12);  // loaded once, shown (and brought forward) twice
+    EXPECT_EQ(app.About().VersionText(), "Version 1.1.5");
+    app.About().Close();
+    version = {65535, 10, 0};
+    app.MenuItem_Click(TrayItem::mabout);
+    EXPECT_EQ(versionReads, 2);
+    EXPECT_EQ(app.About().VersionText(), "Version 65535.10.0");
+    app.About().CreationFailed();
     EXPECT_EQ(Told("could not create the About window."), 1);
 }
 
 TEST_F(AppTest, PauseTogglesReadTheirOwnCaptionAndBothCaptionsStayTrueWhenTheCheckCannotStart) {
-    EXPECT_EQ(app_.Tray().mpauseCaption + " " + app_.Viewer().CmdPauseCaption(), "Pause Pause");
-    app_.Tray().mpauseCaption = "Resume";  // out of step, so that each toggle shows what it read
+    EXPECT_EQ(app.Tray().mpauseCaption + " " + app.Viewer().CmdPauseCaption(), "Pause Pause");
+    app.Tray().mpauseCaption = "Resume";  // out of step, so that each toggle shows what it read
     Fire(kCmdPauseId);
     Fire(kCmdHideId);  // hiding the viewer keeps the pause
     EXPECT_FALSE(Timer1().Enabled());
-    EXPECT_GT(trayChanges_, 0);
-    app_.Viewer().SetCmdPauseCaption("Pause");
-    app_.MenuItem_Click(TrayItem::mpause);
+    EXPECT_GT(trayChanges, 0);
+    app.Viewer().SetCmdPauseCaption("Pause");
+    app.MenuItem_Click(TrayItem::mpause);
     EXPECT_TRUE(Timer1().Enabled());
-    EXPECT_EQ(app_.Tray().mpauseCaption, "Pause");
-    toolkit_.refuseStart = [this](const Timer& timer) { return &timer == &Timer1(); };
+    EXPECT_EQ(app.Tray().mpauseCaption, "Pause");
+    toolkit.refuseStart = [this](const Timer& timer) { return &timer == &Timer1(); };
     Fire(kCmdDeleteId);  // the check cannot start after the edit: told, and shown paused
-    EXPECT_EQ(app_.Tray().mpauseCaption, "Resume");
-    app_.MenuItem_Click(TrayItem::mpause);  // nor when Resume tries again
+    EXPECT_EQ(app.Tray().mpauseCaption, "Resume");
+    app.MenuItem_Click(TrayItem::mpause);  // nor when Resume tries again
     EXPECT_EQ(Told("could not create the timer of its foreground check."), 2);
     EXPECT_EQ(Told("could not be saved"), 0);
-    EXPECT_EQ(app_.Viewer().CmdPauseCaption(), "Resume");
+    EXPECT_EQ(app.Viewer().CmdPauseCaption(), "Resume");
 }
 
 // The table rows that no other test goes through, each checked by the mark its own handler leaves.
 TEST_F(AppTest, EachRemainingRowRunsItsOwnHandlerAndTheBackgroundResetsEveryHighlight) {
     Store({{"Window0", "Kept"}});
-    lists_.OKPopups.Select(0);
-    app_.Tray().mpauseCaption = "Resume";
-    app_.MenuItem_Click(TrayItem::mshow);
-    EXPECT_TRUE(app_.Viewer().Visible() && app_.Viewer().CmdPauseCaption() == "Resume");  // the tray's pause state
+    lists.OKPopups.Select(0);
+    app.Tray().mpauseCaption = "Resume";
+    app.MenuItem_Click(TrayItem::mshow);
+    EXPECT_TRUE(app.Viewer().Visible() && app.Viewer().CmdPauseCaption() == "Resume");  // the tray's pause state
     Fire(kCmdHideId);
-    EXPECT_FALSE(app_.Viewer().Visible());
+    EXPECT_FALSE(app.Viewer().Visible());
     Fire(kOKPopupsId, ControlEvent::MouseDown);
-    EXPECT_EQ(app_.Viewer().OKPopupsToolTip(), "Kept");
-    lists_.OKPopups.Select(-1);
+    EXPECT_EQ(app.Viewer().OKPopupsToolTip(), "Kept");
+    lists.OKPopups.Select(-1);
     Fire(kOKPopupsId, ControlEvent::MouseDown);
-    EXPECT_EQ(app_.Viewer().OKPopupsToolTip(), "");
+    EXPECT_EQ(app.Viewer().OKPopupsToolTip(), "");
     const std::set<int> labels{kCmdDeleteId, kLabel5Id, kCmdShowId, kCmdPauseId};
     for (int id : {kCmdDeleteId, kLabel5Id, kCmdShowId, kCmdPauseId, kCmdViewId}) Fire(id, ControlEvent::MouseMove);
     // System colour 13 is the highlight, 18 the button text.
-    for (int id : labels) EXPECT_EQ(app_.Viewer().LabelColor(id), 13) << id;  // none resets another
-    EXPECT_EQ(app_.Viewer().LabelColor(kCmdViewId), 18);  // View never highlights
+    for (int id : labels) EXPECT_EQ(app.Viewer().LabelColor(id), 13) << id;  // none resets another
+    EXPECT_EQ(app.Viewer().LabelColor(kCmdViewId), 18);  // View never highlights
     std::set<int> redrawn;
-    app_.Viewer().labelColorChanged = [&](int id) { redrawn.insert(id); };
-    app_.Form_MouseMove();
+    app.Viewer().labelColorChanged = [&](int id) { redrawn.insert(id); };
+    app.Form_MouseMove();
     EXPECT_EQ(redrawn, labels);
-    for (int id : labels) EXPECT_EQ(app_.Viewer().LabelColor(id), 18) << id;
+    for (int id : labels) EXPECT_EQ(app.Viewer().LabelColor(id), 18) << id;
 }
 
 // A balloon request as the shell reads it: (message, size, flags, icon flags, "title|text").
@@ -207,9 +206,9 @@ std::string Balloon(const std::pair<std::uint32_t, BalloonRecord>& request) {
 // the information icon without sound (17); a shown one is taken away first. The snapshot and a
 // paused check hide nothing, so they tell nothing; a click on the balloon is Show Last Popup.
 TEST_F(AppTest, EachHiddenPopupIsToldInABalloonWhoseClickShowsAndAllowsIt) {
-    shell_.onLaunch = [&] { windows_.Create("Home - Internet Explorer", kLaunchedBrowserRect); };
-    ASSERT_TRUE(app_.Start());
-    toolkit_.RunFor(1000);
+    shell.onLaunch = [&] { windows.Create("Home - Internet Explorer", kLaunchedBrowserRect); };
+    ASSERT_TRUE(app.Start());
+    toolkit.RunFor(1000);
     const std::string line = "\nClick here to show it and allow it from now on.";
     const std::string longTitle = std::string(237, 'x') + "Internet Explorer";  // 254, as long as titles are read
     const WindowHandle popup = TrapPopup("Ad - Internet Explorer");
@@ -218,16 +217,16 @@ TEST_F(AppTest, EachHiddenPopupIsToldInABalloonWhoseClickShowsAndAllowsIt) {
     TrapPopup(fits);
     Fire(kCmdPauseId);
     TrapPopup("Paused - Internet Explorer");
-    ASSERT_EQ(shell_.balloons.size(), 6u);
-    EXPECT_EQ(Balloon(shell_.balloons[5]), "1 488 16 17 Pop-up hidden|" + fits + line);
-    for (std::size_t i : {0, 2}) EXPECT_EQ(Balloon(shell_.balloons[i]), "1 488 16 17 |");
-    EXPECT_EQ(Balloon(shell_.balloons[1]), "1 488 16 17 Pop-up hidden|Ad - Internet Explorer" + line);
+    ASSERT_EQ(shell.balloons.size(), 6u);
+    EXPECT_EQ(Balloon(shell.balloons[5]), "1 488 16 17 Pop-up hidden|" + fits + line);
+    for (std::size_t i : {0, 2}) EXPECT_EQ(Balloon(shell.balloons[i]), "1 488 16 17 |");
+    EXPECT_EQ(Balloon(shell.balloons[1]), "1 488 16 17 Pop-up hidden|Ad - Internet Explorer" + line);
     // The whole text fits the field of 256 with its 0 byte.
-    EXPECT_EQ(Balloon(shell_.balloons[3]), "1 488 16 17 Pop-up hidden|" + longTitle.substr(0, 255 - line.size() - 3) + "..." + line);
+    EXPECT_EQ(Balloon(shell.balloons[3]), "1 488 16 17 Pop-up hidden|" + longTitle.substr(0, 255 - line.size() - 3) + "..." + line);
     Host(ControlEvent::IconNotification, 1029);
-    EXPECT_TRUE(windows_.Window(LastPopup()).visible && windows_.Window(popup).title == "Ad - Internet Explorer");
-    EXPECT_EQ(windows_.Window(LastPopup()).title, "Vexor Allowed Popup");
-    EXPECT_EQ(Stored(), std::vector<std::string>{"Window0=" + fits});  // the last one hidden
+    EXPECT_TRUE(windows.Window(LastPopup()).visible && windows.Window(popup).title == "Ad - Internet Explorer");
+    EXPECT_EQ(windows.Window(LastPopup()).title, "Vexor Allowed Popup");
+    EXPECT_EQ(Stored(), Texts{"Window0=" + fits});  // the last one hidden
 }
 
 // The switch is the user's own REG_DWORD, read at start (a missing or unreadable value is on) and
@@ -238,21 +237,21 @@ TEST(NoticeSwitchTest, ReadAtStartToggledFromTheMenuAndSavedForTheUser) {
     const std::pair<std::uint32_t, std::vector<std::uint8_t>> stored[] = {{kRegNone, {}}, {kRegDword, {0, 0, 0, 0}}, {kRegSz, {'0', 0}}};
     for (const auto& [type, data] : stored) {
         SimApp sim;
-        if (type != kRegNone) sim.registry_.Put(user, key, "NotifyWhenHiding", type, data);
-        ASSERT_TRUE(sim.app_.Start());
+        if (type != kRegNone) sim.registry.Put(user, key, "NotifyWhenHiding", type, data);
+        ASSERT_TRUE(sim.app.Start());
         const bool on = type != kRegDword;
-        EXPECT_EQ(sim.app_.Tray().notifyWhenHiding, on) << type;
-        const int changes = sim.trayChanges_;
-        sim.app_.MenuItem_Click(TrayItem::mnotify);
-        EXPECT_GT(sim.trayChanges_, changes) << "the check mark not told";
-        EXPECT_EQ(RegistryModule(sim.registry_).ReadValue(user, key, "NotifyWhenHiding"), RegistryValue(std::int32_t{!on}));
+        EXPECT_EQ(sim.app.Tray().notifyWhenHiding, on) << type;
+        const int changes = sim.trayChanges;
+        sim.app.MenuItem_Click(TrayItem::mnotify);
+        EXPECT_GT(sim.trayChanges, changes) << "the check mark not told";
+        EXPECT_EQ(RegistryModule(sim.registry).ReadValue(user, key, "NotifyWhenHiding"), RegistryValue(std::int32_t{!on}));
         sim.TrapPopup("Ad - Internet Explorer");
-        EXPECT_EQ(sim.shell_.balloons.size(), on ? 0u : 2u) << type;
+        EXPECT_EQ(sim.shell.balloons.size(), on ? 0u : 2u) << type;
     }
     SimApp refused;
-    refused.registry_.RefuseCalls([] { return true; });
-    refused.app_.MenuItem_Click(TrayItem::mnotify);
-    EXPECT_FALSE(refused.app_.Tray().notifyWhenHiding);
+    refused.registry.refuse = [] { return true; };
+    refused.app.MenuItem_Click(TrayItem::mnotify);
+    EXPECT_FALSE(refused.app.Tray().notifyWhenHiding);
     EXPECT_EQ(refused.Told("The notification setting could not be saved to the registry."), 1);
 }
 
@@ -278,9 +277,9 @@ TEST(PlacementTest, WiderTextsKeepTheTablesGapsAndMarginsAndWidenTheWindow) {
     std::map<int, std::string> tabOrder;
     for (const ControlSpec& row : kViewerLayout) if (row.tabIndex >= 0) tabOrder[row.tabIndex] = row.name;
     EXPECT_EQ(tabOrder, (std::map<int, std::string>{{0, "OKPopups"}, {1, "cmddelete"}, {2, "Label5"}, {3, "cmdshow"}, {4, "cmdpause"}, {5, "cmdhide"}}));
-    std::vector<std::string> menu;
+    Texts menu;
     for (const MenuItemSpec& item : kTrayMenuItems) menu.push_back(item.caption + std::string(item.isDefault ? " (bold)" : ""));
-    EXPECT_EQ(menu, (std::vector<std::string>{"Popup Viewer (bold)", "Show Last Popup", "Pause", "Notify When Hiding", "-", "About", "Exit", "Cancel"}));
+    EXPECT_EQ(menu, (Texts{"Popup Viewer (bold)", "Show Last Popup", "Pause", "Notify When Hiding", "-", "About", "Exit", "Cancel"}));
 }
 
 TEST(TrayIconRecordTest, NumbersAreLittleEndianAfterTheSizeAndTheTipIsCutTo63ThenZeroThenSpaces) {

@@ -53,8 +53,8 @@ protected:
     // The changes made to windows so far, as "operation number", and forgotten.
     std::vector<std::string> Steps() {
         std::vector<std::string> steps;
-        for (const auto& call : windows.Calls()) steps.push_back(call.operation + " " + std::to_string(call.number));
-        windows.ClearCalls();
+        for (const auto& call : windows.calls) steps.push_back(call.operation + " " + std::to_string(call.number));
+        windows.calls.clear();
         return steps;
     }
 
@@ -104,7 +104,7 @@ TEST_F(MonitorTest, AllowedTitleIsRetitledWithTheMarkerBeforeAnyMeasuring) {
 
 TEST_F(MonitorTest, SnapshotRetitlesDisablesWaitsThenRecordsEnablesAndClosesAndIgnoresTicksMeanwhile) {
     WindowHandle browser = windows.Create("Blank - Internet Explorer", kBrowserRect);
-    toolkit.At(1000, [&] {
+    toolkit.After(1000, [&] {
         EXPECT_EQ(windows.Window(browser).title, "Internet Explorer - Vexor 2003 Snapshot, please wait...");
         EXPECT_FALSE(windows.Window(browser).enabled);
         EXPECT_EQ(lists_.OKWindows.Count() + lists_.OKWinSizes.Count(), 0);

@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #ifdef _WIN32
-#include <vector>
-
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_window_system.h"
 #else
@@ -16,6 +14,8 @@ namespace vexor::contract {
 namespace {
 
 #ifdef _WIN32
+using Registry = win32::Win32RegistryApi;
+
 // Plain top-level windows of a system class, destroyed after each case.
 struct Harness {
     win32::Win32WindowSystem windows;
@@ -24,8 +24,7 @@ struct Harness {
     ~Harness() { for (HWND window : created) DestroyWindow(window); }  // closed ones fail harmlessly
     WindowHandle Create(const std::string& title, WindowRect r, bool visible) {
         created.push_back(CreateWindowExA(0, "STATIC", title.c_str(), WS_OVERLAPPEDWINDOW | (visible ? WS_VISIBLE : 0),
-                                          r.left, r.top, r.right - r.left, r.bottom - r.top, nullptr, nullptr,
-                                          nullptr, nullptr));
+                                          r.left, r.top, r.right - r.left, r.bottom - r.top, nullptr, nullptr, nullptr, nullptr));
         DeliverPosted();
         return win32::FromHwnd(created.back());
     }
@@ -35,10 +34,13 @@ struct Harness {
     }
 };
 #else
+// Every case closes what it opened, also when write value raises.
+struct Registry : sim::SimRegistry {
+    ~Registry() override { EXPECT_EQ(OpenHandles(), 0) << "a key was left open"; }
+};
+
 struct Harness : sim::SimPlatform {
-    WindowHandle Create(const std::string& title, WindowRect rect, bool visible) {
-        return windows.Create(title, rect, visible);
-    }
+    WindowHandle Create(const std::string& title, WindowRect rect, bool visible) { return windows.Create(title, rect, visible); }
     void DeliverPosted() { toolkit.RunFor(0); }
 };
 #endif
@@ -108,15 +110,6 @@ TEST_F(WindowSystemContract, HidingPassesTheForegroundOnAndRestoreBringsBackTheN
     EXPECT_EQ(ShowState(second), kSwShowNormal);
     EXPECT_EQ(MeasureSizeSum(windows, second), 500);
 }
-
-#ifdef _WIN32
-using Registry = win32::Win32RegistryApi;
-#else
-// Every case closes what it opened, also when write value raises.
-struct Registry : sim::SimRegistry {
-    ~Registry() override { EXPECT_EQ(OpenHandles(), 0) << "a key was left open"; }
-};
-#endif
 
 using namespace std::string_literals;
 

@@ -11,7 +11,6 @@
 #include <map>
 #include <optional>
 #include <tuple>
-#include <unordered_map>
 #include <utility>
 
 #include "platform/registry.h"
@@ -21,11 +20,7 @@
 
 namespace vexor::sim {
 
-struct MessageBoxCall {
-    std::string text;
-    std::string caption;
-    std::uint32_t style;
-};
+struct MessageBoxCall { std::string text, caption; std::uint32_t style; };
 
 // The event pump jumps to the next due timer or scheduled action, so settle delays and whole
 // scenarios run at once and always in the same order.
@@ -36,8 +31,7 @@ public:
         timer->SetEnabled(enabled);
         return timer;
     }
-    // Runs the earliest due event; of events due together, the one set up first. Throws when
-    // nothing is due ever again: a real program would hang there.
+    // Of events due together, the one set up first runs. Nothing ever due again: a real program hangs.
     void PumpEvents() override {
         SimTimer* timer = Next();
         if (!timer) throw std::logic_error("event pump: nothing will ever happen (no timer running, nothing scheduled)");
@@ -46,8 +40,7 @@ public:
         timer->enabled = timer->interval > 0;  // a scheduled action runs once
         timer->onTick();
     }
-    // Lets events run for the user's thinking time, then gives the next scripted answer (No when
-    // none is left).
+    // Events run for the user's thinking time; the answer is the next scripted one, else No.
     int ShowMessageBox(const std::string& text, const std::string& caption, std::uint32_t style) override {
         boxes.push_back({text, caption, style});
         if (onMessageBox) onMessageBox();
@@ -77,7 +70,6 @@ public:
     std::vector<MessageBoxCall> boxes;
 
 private:
-    // A timer on the virtual clock; with a period of 0, an action that runs once.
     struct SimTimer : Timer {
         SimToolkit& owner;
         int interval;
@@ -125,12 +117,7 @@ struct SimWindow {
     WindowRect normal;                      // the outer rectangle when not maximized
 };
 
-// A change made to a window, kept in order for tests that check the order of steps.
-struct WindowCall {
-    std::string operation;  // "SetWindowTextA", "EnableWindow", "ShowWindow", "PostMessageA"
-    WindowHandle window;
-    std::int64_t number;  // the flag, show command or message
-};
+struct WindowCall { std::string operation; WindowHandle window; std::int64_t number; };  // the flag, command or message
 
 // Behaves like user32 where the monitor relies on it, as the contract cases check: titles cut by
 // the caller's buffer, zeros from handles of no window, activation on show and restore, WM_CLOSE
@@ -238,19 +225,18 @@ private:
 // deleting a key that has subkeys, names in any case. Values are listed in the order they came.
 class SimRegistry : public RegistryApi {
 public:
-    // A user without write rights on HKEY_LOCAL_MACHINE: reads work, every change there gives 5.
-    bool denyMachineWrites = false;
+    bool denyMachineWrites = false;  // a user without write rights there: every change gives 5
     // Asked before every call: a refused call fails with 21 and changes nothing. Refusing every call
     // from the Nth on is a process that ended there; refusing only the Nth, one failed write.
     std::function<bool()> refuse;
-    // Runs before every call that reads values, e.g. to change a value between two queries of one read.
+    // Runs before every call that reads values: a value can change between two queries of one read.
     std::function<void()> beforeQuery;
     long calls = 0;
 
     // Direct access for tests, outside the counted calls. Put creates the key and its parents.
     void Put(RegistryKey root, const std::string& path, const std::string& name, std::uint32_t type,
              std::vector<std::uint8_t> data) {
-        CreatePath(root, path).Set(name, type, std::move(data));
+        Set(CreatePath(root, path), name, type, std::move(data));
     }
     void PutText(RegistryKey root, const std::string& path, const std::string& name, const std::string& text) {
         Put(root, path, name, kRegSz, std::vector<std::uint8_t>(text.c_str(), text.c_str() + text.size() + 1));
@@ -260,10 +246,9 @@ public:
     std::vector<std::string> TextValues(RegistryKey root, const std::string& path) const {
         std::vector<std::string> texts;
         auto key = keys_.find(FullPath(root, path));
-        if (key == keys_.end()) return texts;
-        for (const Value* value : key->second.order) {
-            const std::string data(value->data.begin(), value->data.end());
-            if (value->type == kRegSz) texts.push_back(value->name + "=" + data.c_str());  // up to the NUL
+        for (const Value& value : key == keys_.end() ? Key{} : key->second) {
+            const std::string data(value.data.begin(), value.data.end());
+            if (value.type == kRegSz) texts.push_back(value.name + "=" + data.c_str());  // up to the NUL
         }
         std::sort(texts.begin(), texts.end());
         return texts;
@@ -288,13 +273,13 @@ public:
                           std::uint32_t* length) override {
         auto [error, k] = Access(key, kKeyQueryValue, true);
         if (!k) return error;
-        auto value = k->values.find(Lower(name));
-        return value == k->values.end() ? kErrorFileNotFound : GiveData(value->second, type, data, length);
+        auto value = Find(*k, name);
+        return value == k->end() ? kErrorFileNotFound : GiveData(*value, type, data, length);
     }
     long RegSetValueExA(RegistryKey key, const std::string& name, std::uint32_t type, const std::uint8_t* data,
                         std::uint32_t length) override {
         auto [error, k] = Access(key, kKeySetValue);
-        if (k) k->Set(name, type, std::vector<std::uint8_t>(data, data + length));
+        if (k) Set(*k, name, type, std::vector<std::uint8_t>(data, data + length));
         return error;
     }
     long RegDeleteKeyA(RegistryKey root, const std::string& path) override {
@@ -314,8 +299,8 @@ public:
                        std::uint8_t* data, std::uint32_t* dataLength) override {
         auto [error, k] = Access(key, kKeyQueryValue, true);
         if (!k) return error;
-        if (index >= k->order.size()) return kErrorNoMoreItems;
-        const Value& value = *k->order[index];
+        if (index >= k->size()) return kErrorNoMoreItems;
+        const Value& value = (*k)[index];
         // The data first, as the platform does; the name needs room for its NUL.
         if (long result = GiveData(value, type, data, dataLength)) return result;
         if (*nameLength <= value.name.size()) return kErrorMoreData;
@@ -327,21 +312,20 @@ public:
                           std::uint32_t* longestData) override {
         auto [error, k] = Access(key, kKeyQueryValue, true);
         if (!k) return error;
-        *values = static_cast<std::uint32_t>(k->values.size());
+        *values = static_cast<std::uint32_t>(k->size());
         *longestName = *longestData = 0;
-        for (const Value* value : k->order) {
-            *longestName = std::max(*longestName, static_cast<std::uint32_t>(value->name.size()));
-            *longestData = std::max(*longestData, static_cast<std::uint32_t>(value->data.size()));
+        for (const Value& value : *k) {
+            *longestName = std::max(*longestName, static_cast<std::uint32_t>(value.name.size()));
+            *longestData = std::max(*longestData, static_cast<std::uint32_t>(value.data.size()));
         }
         return kErrorSuccess;
     }
     long RegDeleteValueA(RegistryKey key, const std::string& name) override {
         auto [error, k] = Access(key, kKeySetValue);
         if (!k) return error;
-        auto value = k->values.find(Lower(name));
-        if (value == k->values.end()) return kErrorFileNotFound;
-        k->order.erase(std::find(k->order.begin(), k->order.end(), &value->second));
-        k->values.erase(value);
+        auto value = Find(*k, name);
+        if (value == k->end()) return kErrorFileNotFound;
+        k->erase(value);
         return kErrorSuccess;
     }
 
@@ -353,22 +337,21 @@ private:
         std::uint32_t type;
         std::vector<std::uint8_t> data;
     };
-    struct Key {
-        std::unordered_map<std::string, Value> values;  // by lower-case name
-        std::vector<const Value*> order;                // as they came, as they are listed
-        void Set(const std::string& name, std::uint32_t type, std::vector<std::uint8_t> data) {
-            auto [value, added] = values.try_emplace(Lower(name), Value{name, type, {}});
-            if (added) order.push_back(&value->second);
-            value->second.type = type;
-            value->second.data = std::move(data);
-        }
-    };
+    using Key = std::vector<Value>;  // as they came, as they are listed
 
-    static std::string Lower(std::string text) {
-        for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        return text;
+    static Key::iterator Find(Key& key, const std::string& name) {
+        return std::find_if(key.begin(), key.end(), [&](const Value& v) { return strcasecmp(v.name.c_str(), name.c_str()) == 0; });
     }
-    static std::string FullPath(RegistryKey root, const std::string& path) { return std::to_string(root) + "\\" + Lower(path); }
+    static void Set(Key& key, const std::string& name, std::uint32_t type, std::vector<std::uint8_t> data) {
+        auto value = Find(key, name);
+        if (value == key.end()) value = key.insert(key.end(), Value{name, type, {}});
+        value->type = type;
+        value->data = std::move(data);
+    }
+    static std::string FullPath(RegistryKey root, std::string path) {
+        for (char& c : path) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return std::to_string(root) + "\\" + path;
+    }
     // The stored type always; the data when the buffer holds it, else 234. The length is the data's.
     static long GiveData(const Value& value, std::uint32_t* type, std::uint8_t* data, std::uint32_t* length) {
         const auto size = static_cast<std::uint32_t>(value.data.size());
@@ -379,14 +362,12 @@ private:
         return fits ? kErrorSuccess : kErrorMoreData;
     }
     bool WriteDenied(RegistryKey root) const { return denyMachineWrites && root == kHkeyLocalMachine; }
-    // Counts the call; false when it is refused. Calls that read values run the hook first.
     bool Answering(bool readsValues = false) {
         ++calls;
         if (refuse && refuse()) return false;
         if (readsValues && beforeQuery) beforeQuery();
         return true;
     }
-    // An answered call on an open key: the key when the handle has the access needed, else the error.
     std::pair<long, Key*> Access(RegistryKey handle, std::uint32_t neededAccess, bool readsValues = false) {
         if (!Answering(readsValues)) return {kErrorNotReady, nullptr};
         auto opened = handles_.find(handle);
@@ -408,8 +389,7 @@ private:
     RegistryKey nextHandle_ = 0x1000;
 };
 
-// Where the program keeps the allowed titles, as the behaviour names them: HKEY_LOCAL_MACHINE and
-// this path. Tests reach the key by these, never through the program's own constants.
+// Where the allowed titles are kept, typed here rather than taken from the program's constants.
 constexpr RegistryKey kMachine = 0x80000002;
 constexpr char kTitlesKey[] = "SOFTWARE\\Tessaly\\Popup\\Windows";
 

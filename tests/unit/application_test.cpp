@@ -19,10 +19,9 @@ TEST_F(AppTest, StartupLoadsCaptionsSplashesWaitsLaunchesAndAddsTheIconInThatOrd
     app.Splash().changed = [&] { step(app.Splash().IsOpen() ? "splash" : "splash closed"); };
     shell.onLaunch = [&] { step("launch " + shell.launches[0].first + " " + std::to_string(shell.launches[0].second)); };
     ASSERT_TRUE(app.Start());
-    EXPECT_EQ(steps, (Texts{
-                         "splash at 0: 1 titles, Vexor 2003 Popup Viewer, 0 icons",
-                         "splash closed at 1000: 1 titles, Vexor 2003 Popup Viewer, 0 icons",
-                         "launch c:\\program files\\internet explorer\\iexplore.exe 1 at 2000: 1 titles, Vexor 2003 Popup Viewer, 0 icons"}));
+    EXPECT_EQ(steps, (Texts{"splash at 0: 1 titles, Vexor 2003 Popup Viewer, 0 icons",
+                            "splash closed at 1000: 1 titles, Vexor 2003 Popup Viewer, 0 icons",
+                            "launch c:\\program files\\internet explorer\\iexplore.exe 1 at 2000: 1 titles, Vexor 2003 Popup Viewer, 0 icons"}));
     // Callback WM_MOUSEMOVE, which the host window decodes; flags 7: callback, icon and tip.
     EXPECT_EQ(shell.notifications, (std::vector<Notification>{{0u, MakeTrayIconData(0x20044, 1, 7, 512, 0x3007, "Vexor 2003")}}));
     EXPECT_FALSE(app.Viewer().Visible() || shell.exitCode);
@@ -73,8 +72,7 @@ TEST_F(AppTest, DuringStartupTheBrowserInFrontIsTheSnapshotAndRequestsWaitUntilT
     });
     ASSERT_TRUE(app.Start());  // the tick at 1000 takes the snapshot inside start-up's wait
     EXPECT_TRUE(app.Viewer().Visible());
-    ASSERT_EQ(lists.OKWinSizes.Count(), 1);
-    EXPECT_EQ(lists.OKWinSizes.At(0), "1200");
+    EXPECT_TRUE(lists.OKWinSizes.Count() == 1 && lists.OKWinSizes.At(0) == "1200");
     toolkit.RunFor(1000);
     EXPECT_EQ(windows.Window(LastPopup()).title, "Blank - Internet Explorer");  // another size: a pop-up
     shell.taskbarRunning = true;
@@ -92,8 +90,7 @@ TEST_F(AppTest, MaximizedLaunchedBrowserIsMeasuredAtItsNormalSizeAndClosedEvenWi
     Timer& settle = app.Viewer().GetMonitor().Delaying();
     toolkit.refuseStart = [&](const Timer& timer) { return &timer == &settle; };
     toolkit.RunFor(2000);  // the tick at 3000 restores it, the one at 4000 measures it
-    ASSERT_EQ(lists.OKWinSizes.Count(), 1);
-    EXPECT_EQ(lists.OKWinSizes.At(0), "1400");
+    EXPECT_TRUE(lists.OKWinSizes.Count() == 1 && lists.OKWinSizes.At(0) == "1400");
     EXPECT_FALSE(windows.Exists(browser));
     EXPECT_EQ(windows.calls[windows.calls.size() - 2].number, -1);  // enabled again before the close
     EXPECT_EQ(Told("could not create the timer of its settle delay."), 1);
@@ -118,8 +115,7 @@ TEST_F(AppTest, CancelTheSeparatorAndExitAnsweredNoChangeNothingButYesRemovesThe
     app.MenuItem_Click(TrayItem::mb);
     EXPECT_TRUE(toolkit.boxes.empty() && registry.calls == 0);
     app.MenuItem_Click(TrayItem::mexit);  // answered No
-    EXPECT_EQ(Told("Are you sure you want to exit Vexor 2003?"), 1);
-    EXPECT_EQ(toolkit.boxes[0].style, kMbYesNo | kMbIconQuestion);
+    EXPECT_TRUE(Told("Are you sure you want to exit Vexor 2003?") == 1 && toolkit.boxes[0].style == (kMbYesNo | kMbIconQuestion));
     EXPECT_FALSE(windows.Window(popup).visible);  // trapped while the question waited
     EXPECT_FALSE(app.Viewer().Visible() || app.About().IsOpen() || shell.exitCode);
     EXPECT_TRUE(Timer1().Enabled() && shell.notifications.empty());
@@ -142,8 +138,7 @@ TEST_F(AppTest, AboutIsOneWindowLoadedOncePerOpeningWithEachNumbersOwnDigits) {
     app.About().Close();
     version = {65535, 10, 0};
     app.MenuItem_Click(TrayItem::mabout);
-    EXPECT_EQ(versionReads, 2);
-    EXPECT_EQ(app.About().VersionText(), "Version 65535.10.0");
+    EXPECT_EQ(std::to_string(versionReads) + " " + app.About().VersionText(), "2 Version 65535.10.0");
     app.About().CreationFailed();
     EXPECT_EQ(Told("could not create the About window."), 1);
 }
@@ -153,18 +148,15 @@ TEST_F(AppTest, PauseTogglesReadTheirOwnCaptionAndBothCaptionsStayTrueWhenTheChe
     app.Tray().mpauseCaption = "Resume";  // out of step, so that each toggle shows what it read
     Fire(kCmdPauseId);
     Fire(kCmdHideId);  // hiding the viewer keeps the pause
-    EXPECT_FALSE(Timer1().Enabled());
-    EXPECT_GT(trayChanges, 0);
+    EXPECT_TRUE(!Timer1().Enabled() && trayChanges > 0);
     app.Viewer().SetCmdPauseCaption("Pause");
     app.MenuItem_Click(TrayItem::mpause);
-    EXPECT_TRUE(Timer1().Enabled());
-    EXPECT_EQ(app.Tray().mpauseCaption, "Pause");
+    EXPECT_TRUE(Timer1().Enabled() && app.Tray().mpauseCaption == "Pause");
     toolkit.refuseStart = [this](const Timer& timer) { return &timer == &Timer1(); };
     Fire(kCmdDeleteId);  // the check cannot start after the edit: told, and shown paused
     EXPECT_EQ(app.Tray().mpauseCaption, "Resume");
     app.MenuItem_Click(TrayItem::mpause);  // nor when Resume tries again
-    EXPECT_EQ(Told("could not create the timer of its foreground check."), 2);
-    EXPECT_EQ(Told("could not be saved"), 0);
+    EXPECT_TRUE(Told("could not create the timer of its foreground check.") == 2 && Told("could not be saved") == 0);
     EXPECT_EQ(app.Viewer().CmdPauseCaption(), "Resume");
 }
 
@@ -176,9 +168,8 @@ TEST_F(AppTest, EachRemainingRowRunsItsOwnHandlerAndTheBackgroundResetsEveryHigh
     app.MenuItem_Click(TrayItem::mshow);
     EXPECT_TRUE(app.Viewer().Visible() && app.Viewer().CmdPauseCaption() == "Resume");  // the tray's pause state
     Fire(kCmdHideId);
-    EXPECT_FALSE(app.Viewer().Visible());
     Fire(kOKPopupsId, ControlEvent::MouseDown);
-    EXPECT_EQ(app.Viewer().OKPopupsToolTip(), "Kept");
+    EXPECT_TRUE(!app.Viewer().Visible() && app.Viewer().OKPopupsToolTip() == "Kept");
     lists.OKPopups.Select(-1);
     Fire(kOKPopupsId, ControlEvent::MouseDown);
     EXPECT_EQ(app.Viewer().OKPopupsToolTip(), "");
@@ -192,6 +183,100 @@ TEST_F(AppTest, EachRemainingRowRunsItsOwnHandlerAndTheBackgroundResetsEveryHigh
     app.Form_MouseMove();
     EXPECT_EQ(redrawn, labels);
     for (int id : labels) EXPECT_EQ(app.Viewer().LabelColor(id), 18) << id;
+}
+
+TEST_F(AppTest, ShowLastPopupAllowsItsCurrentTitleOnceRestoresItAndLeavesTheTrapAlone) {
+    Store({{"Window3", "Kept"}});
+    app.MenuItem_Click(TrayItem::mshowlast);  // before any trap: no window, the list stored as it is
+    EXPECT_EQ(Stored(), Texts{"Window0=Kept"});
+    for (const auto& call : windows.calls) EXPECT_EQ(call.window, 0) << call.operation;
+    WindowHandle popup = TrapPopup("Old - Internet Explorer");
+    windows.Window(popup).title = "New - Internet Explorer";
+    Fire(kCmdShowId);
+    Fire(kCmdShowId);  // it bears the marker now: no title to allow
+    EXPECT_TRUE(windows.Window(popup).visible && windows.Window(popup).title == "Vexor Allowed Popup");
+    EXPECT_EQ(Stored(), (Texts{"Window0=Kept", "Window1=New - Internet Explorer"}));
+    EXPECT_EQ(lists.LContained.Entries(), Texts{"Old - Internet Explorer"});
+    EXPECT_TRUE(LastPopup() == popup && Timer1().Enabled());
+}
+
+TEST_F(AppTest, ReleaseRestoresAWindowOfTheSelectedTitleAllowsItAgainAndDropsOnlyItsEntry) {
+    const WindowHandle other = TrapPopup("Other - Internet Explorer"), a = TrapPopup("Twin - Internet Explorer"),
+                       b = TrapPopup("Twin - Internet Explorer");
+    registry.PutText(sim::kMachine, sim::kTitlesKey, "Window1", "Stray");
+    windows.calls.clear();
+    Fire(kLContainedId, ControlEvent::DoubleClick);  // nothing selected: no window, but the list stored
+    EXPECT_TRUE(windows.calls.empty() && Stored().empty());
+    lists.LContained.Select(1);
+    Fire(kLContainedId, ControlEvent::DoubleClick);
+    EXPECT_NE(windows.Window(a).visible, windows.Window(b).visible);
+    EXPECT_EQ(windows.Window(windows.Window(a).visible ? a : b).title, "Vexor Allowed Popup");
+    EXPECT_EQ(lists.LContained.Entries(), (Texts{"Other - Internet Explorer", "Twin - Internet Explorer"}));
+    EXPECT_TRUE(Stored() == Texts{"Window0=Twin - Internet Explorer"} && LastPopup() == b);
+    windows.Destroy(other);
+    windows.calls.clear();
+    lists.LContained.Select(0);
+    Fire(kCmdViewId);  // no window bears the title: it is allowed all the same
+    for (const auto& call : windows.calls) EXPECT_EQ(call.window, 0) << call.operation;
+    lists.LContained.Select(0);
+    Fire(kCmdViewId);  // the twin left: its title is allowed a second time
+    EXPECT_EQ(lists.OKPopups.Entries(), (Texts{"Twin - Internet Explorer", "Other - Internet Explorer", "Twin - Internet Explorer"}));
+}
+
+TEST_F(AppTest, ReleaseAndDeleteStopTheCheckWhileTheyWorkAndPutBackItsRunningOrPausedState) {
+    TrapPopup("Offer - Internet Explorer");
+    bool sawRunning = false;
+    registry.beforeQuery = [&] { sawRunning = sawRunning || Timer1().Enabled(); };
+    for (bool running : {true, false}) {
+        if (!running) Fire(kCmdPauseId);
+        lists.LContained.Select(0);
+        Fire(kLContainedId, ControlEvent::DoubleClick);
+        lists.OKPopups.Select(0);
+        Fire(kCmdDeleteId);
+        EXPECT_EQ(Timer1().Enabled(), running);
+    }
+    EXPECT_FALSE(sawRunning);
+}
+
+TEST_F(AppTest, DeleteRemovesOnlyTheSelectedEntryAndDeleteAllAsksFirstAndSparesTheTrappedList) {
+    Store({{"Window0", "A"}, {"Window1", "B"}, {"Window2", "A"}});
+    TrapPopup("Offer - Internet Explorer");
+    lists.OKPopups.Select(2);
+    Fire(kOKPopupsId, ControlEvent::DeleteKey);  // the Delete key in the list is "Delete"
+    EXPECT_EQ(Stored(), (Texts{"Window0=A", "Window1=B"}));
+    registry.PutText(sim::kMachine, sim::kTitlesKey, "Window5", "Stray");
+    Fire(kCmdDeleteId);  // nothing selected: the list is stored as it is, and reloaded
+    EXPECT_EQ(lists.OKPopups.Entries(), (Texts{"A", "B"}));
+    Fire(kLabel5Id);  // answered No
+    EXPECT_EQ(Stored(), (Texts{"Window0=A", "Window1=B"}));
+    toolkit.answers.push_back(kIdYes);
+    Fire(kLabel5Id);
+    EXPECT_TRUE(Told("Delete All Allowed Popups?") == 2 && toolkit.boxes[1].style == (kMbYesNo | kMbIconQuestion));
+    EXPECT_FALSE(registry.KeyExists(sim::kMachine, sim::kTitlesKey));
+    EXPECT_TRUE(lists.OKPopups.Count() == 0 && lists.LContained.Count() == 1);
+}
+
+TEST_F(AppTest, FailedSavesAreReportedAfterTheCheckRunsAgainAndReloadsShowWhatIsStored) {
+    Store({{"Window0", "Stored"}});
+    registry.denyMachineWrites = true;
+    TrapPopup("Offer - Internet Explorer");
+    // No message may wait for an answer while monitoring is held.
+    toolkit.onMessageBox = [this] { EXPECT_TRUE(Timer1().Enabled()); };
+    Fire(kCmdShowId);  // keeps its change in memory: it does not reload
+    app.MenuItem_Click(TrayItem::mshowlast);
+    EXPECT_EQ(lists.OKPopups.Entries(), (Texts{"Stored", "Offer - Internet Explorer"}));
+    lists.LContained.Select(0);
+    Fire(kLContainedId, ControlEvent::DoubleClick);  // reloads: the released title is not stored
+    EXPECT_EQ(lists.OKPopups.Entries(), Texts{"Stored"});
+    lists.OKPopups.Select(0);
+    Fire(kCmdDeleteId);  // the deleted title comes back, as after Delete All
+    EXPECT_EQ(lists.OKPopups.Entries(), Texts{"Stored"});
+    toolkit.answers.push_back(kIdYes);
+    Fire(kLabel5Id);
+    EXPECT_EQ(lists.OKPopups.Entries(), Texts{"Stored"});
+    EXPECT_EQ(Told("The allowed pop-ups could not be saved to the registry."), 5);
+    for (const auto& box : toolkit.boxes) EXPECT_EQ(box.caption, "Vexor 2003");
+    EXPECT_EQ(Stored(), Texts{"Window0=Stored"});
 }
 
 // A balloon request as the shell reads it: (message, size, flags, icon flags, "title|text").
@@ -241,9 +326,9 @@ TEST(NoticeSwitchTest, ReadAtStartToggledFromTheMenuAndSavedForTheUser) {
         ASSERT_TRUE(sim.app.Start());
         const bool on = type != kRegDword;
         EXPECT_EQ(sim.app.Tray().notifyWhenHiding, on) << type;
-        const int changes = sim.trayChanges;
+        sim.trayChanges = 0;
         sim.app.MenuItem_Click(TrayItem::mnotify);
-        EXPECT_GT(sim.trayChanges, changes) << "the check mark not told";
+        EXPECT_GT(sim.trayChanges, 0) << "the check mark not told";
         EXPECT_EQ(RegistryModule(sim.registry).ReadValue(user, key, "NotifyWhenHiding"), RegistryValue(std::int32_t{!on}));
         sim.TrapPopup("Ad - Internet Explorer");
         EXPECT_EQ(sim.shell.balloons.size(), on ? 0u : 2u) << type;
@@ -290,8 +375,7 @@ TEST(TrayIconRecordTest, NumbersAreLittleEndianAfterTheSizeAndTheTipIsCutTo63The
         const std::uint32_t fields[] = {88, 0xFFFFFFFC, 1, 7, 512, 0x9ABCDEF0};  // read back as the 64-bit build reads them
         for (std::size_t i = 0; i < 6; ++i) EXPECT_EQ(ReadTrayField(record, 4 * i), fields[i]);
         const std::size_t length = std::min<std::size_t>(tip.size(), 63);
-        EXPECT_EQ(std::string(record.begin() + 24, record.end()), tip.substr(0, length) + '\0' + std::string(63 - length, ' '))
-            << tip.size();
+        EXPECT_EQ(std::string(record.begin() + 24, record.end()), tip.substr(0, length) + '\0' + std::string(63 - length, ' '));
     }
 }
 

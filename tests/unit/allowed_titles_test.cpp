@@ -15,9 +15,10 @@ using Titles = std::vector<std::string>;
 class AllowedTitlesTest : public ::testing::Test {
 protected:
     void TearDown() override { EXPECT_EQ(registry_.OpenHandles(), 0) << "a key was left open"; }
-    void Put(const std::string& name, const std::string& text) {
-        registry_.PutText(sim::kMachine, sim::kTitlesKey, name, text);
+    void Put(const std::string& name, std::uint32_t type, std::vector<std::uint8_t> data) {
+        registry_.Put(sim::kMachine, sim::kTitlesKey, name, type, std::move(data));
     }
+    void Put(const std::string& name, const std::string& text) { registry_.PutText(sim::kMachine, sim::kTitlesKey, name, text); }
     Titles Stored() const { return registry_.TextValues(sim::kMachine, sim::kTitlesKey); }
 
     sim::SimRegistry registry_;
@@ -46,10 +47,10 @@ TEST_F(AllowedTitlesTest, AValueThatGrewIsReadOnceMoreSkippedWhenItGrewAgainAndF
 
 TEST_F(AllowedTitlesTest, LoadTakesADwordAsDigitsAndBytesUpToTheFirstZeroAndSkipsWhatGivesNoText) {
     Put("Window0", "");
-    registry_.Put(sim::kMachine, sim::kTitlesKey, "Window1", kRegDword, {0xFE, 0xFF, 0xFF, 0xFF});
-    registry_.Put(sim::kMachine, sim::kTitlesKey, "Window2", kRegBinary, {'A', 'd', 0, 'x'});
-    registry_.Put(sim::kMachine, sim::kTitlesKey, "Window3", 11, {1, 2, 3, 4, 5, 6, 7, 8});
-    registry_.Put(sim::kMachine, sim::kTitlesKey, "Window4", kRegBinary, {});
+    Put("Window1", kRegDword, {0xFE, 0xFF, 0xFF, 0xFF});
+    Put("Window2", kRegBinary, {'A', 'd', 0, 'x'});
+    Put("Window3", 11, {1, 2, 3, 4, 5, 6, 7, 8});
+    Put("Window4", kRegBinary, {});
     Put("Window5", std::string(1 << 20, 'M'));
     EXPECT_EQ(store_.Load(), (Titles{"-2", "Ad", std::string(1 << 20, 'M')}));
 }
@@ -63,22 +64,19 @@ TEST_F(AllowedTitlesTest, RewriteStoresEveryNonEmptyEntryUnderItsPositionAndRemo
     const long callsBefore = registry_.calls;
     EXPECT_TRUE(store_.Rewrite(list));
     EXPECT_EQ(registry_.calls - callsBefore, 4 + 3);
-    EXPECT_TRUE(store_.Rewrite({"", ""}));  // no title: no key, and the load makes none
-    EXPECT_EQ(store_.Load(), Titles{});
+    EXPECT_TRUE(store_.Rewrite({"", ""}) && store_.Load().empty());  // no title: no key, and the load makes none
     EXPECT_FALSE(registry_.KeyExists(sim::kMachine, sim::kTitlesKey));
 }
 
 TEST(AllowedTitlesRewriteTest, CutShortOrRefusedAtAnyCallItKeepsEveryTitleAndSucceedsOnlyWhenComplete) {
-    // The changes the commands make: a title appended, one removed at each position, all removed
-    // but a new one, all removed.
+    // The changes the commands make (a title appended, one removed at each position, all removed but
+    // a new one, all removed), with only the nth call refused, a failed write, then every call from
+    // the nth on, as when the process ends there.
     const Titles before = {"A", "B", "A", "C", "D"};
-    const Titles changes[] = {{"A", "B", "A", "C", "D", "E"}, {"B", "A", "C", "D"}, {"A", "A", "C", "D"},
-                              {"A", "B", "C", "D"}, {"A", "B", "A", "D"}, {"A", "B", "A", "C"}, {"E"}, {}};
-    for (const Titles& after : changes) {
+    for (const Titles& after : {Titles{"A", "B", "A", "C", "D", "E"}, Titles{"B", "A", "C", "D"}, Titles{"A", "A", "C", "D"},
+                                Titles{"A", "B", "C", "D"}, Titles{"A", "B", "A", "D"}, Titles{"A", "B", "A", "C"}, Titles{"E"}, Titles{}}) {
         bool finished = false;
         for (long n = 0; !finished; ++n) {
-            // First only the nth call refused, a failed write; then every call from the nth on, as
-            // when the process ends there.
             for (const bool onlyThatCall : {true, false}) {
                 SCOPED_TRACE(::testing::PrintToString(after) + ", call " + std::to_string(n) + (onlyThatCall ? "" : " on"));
                 sim::SimRegistry registry;
@@ -89,7 +87,6 @@ TEST(AllowedTitlesRewriteTest, CutShortOrRefusedAtAnyCallItKeepsEveryTitleAndSuc
                 registry.refuse = [&] { return onlyThatCall ? call++ == n : call++ >= n; };
                 finished = store.Rewrite(after);
                 registry.refuse = nullptr;
-
                 const Titles titles = store.Load();
                 for (const std::string title : {"A", "B", "C", "D"}) {
                     auto count = [&](const Titles& list) { return std::count(list.begin(), list.end(), title); };

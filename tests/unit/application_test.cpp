@@ -1,10 +1,14 @@
 // The whole program over the simulated platform, not started: tests start it only where start-up
-// is what they prove. Controls and menu items are worked through the program's event tables.
+// is what they prove. Controls and menu items are worked through the program's event tables; the
+// lists and the allowed-title store are also tested on their own, the store with the races of a
+// value that grows, which the real registry cannot be made to run.
 #include <gtest/gtest.h>
 
 #include <set>
 
+#include "monitor/monitor_state.h"
 #include "sim/sim_platform.h"
+#include "store/allowed_titles.h"
 #include "ui/application.h"
 
 namespace vexor::testing {
@@ -12,6 +16,8 @@ namespace {
 
 using Texts = std::vector<std::string>;
 constexpr WindowRect kLaunchedBrowserRect{50, 40, 850, 640};  // size sum 1400
+constexpr WindowRect kBrowserRect{100, 100, 900, 700};  // size sum 1400
+constexpr WindowRect kPopupRect{200, 200, 600, 500};    // size sum 700
 
 // The rows a list box shows, kept by the changes a list reports, as the viewer's list boxes are.
 struct RowMirror : ListObserver {
@@ -42,7 +48,7 @@ struct SimApp : sim::SimPlatform {
         toolkit.RunFor(1000);
         return popup;
     }
-    // Titles as an earlier run stored them, loaded into the list.
+    // Texts as an earlier run stored them, loaded into the list.
     void Store(const std::vector<std::pair<std::string, std::string>>& values) {
         for (const auto& [name, title] : values) registry.PutText(sim::kMachine, sim::kTitlesKey, name, title);
         app.Viewer().GetSettings();
@@ -65,6 +71,227 @@ struct SimApp : sim::SimPlatform {
 };
 
 struct AppTest : ::testing::Test, SimApp {};
+
+TEST(ListTest, NumbersKeepTheirDecimalTextAFullListDropsItsOldestAndASelectionFollowsItsEntry) {
+    NumberList numbers;
+    for (std::int32_t value : {INT32_MIN, 0, 7, 7}) numbers.Append(value);
+    EXPECT_TRUE(numbers.At(0) == "-2147483648" && numbers.Contains(INT32_MIN));
+    for (int i = 4; i <= 32767; ++i) numbers.Append(i);
+    EXPECT_TRUE(numbers.Count() == 32767 && numbers.At(0) == "0" && !numbers.Contains(INT32_MIN));
+    TextList list;
+    for (const char* text : {"a", "b", "c", "d"}) list.Append(text);
+    list.Select(2);
+    EXPECT_FALSE(list.RemoveAt(-1) || list.RemoveAt(4));
+    EXPECT_TRUE(list.RemoveAt(3));  // after the selected entry
+    EXPECT_EQ(list.Selected(), 2);
+    EXPECT_TRUE(list.RemoveAt(0));  // before it
+    EXPECT_EQ(list.Selected(), 1);
+    EXPECT_TRUE(list.RemoveAt(1));  // the selected entry itself
+    EXPECT_EQ(list.SelectedEntry(), nullptr);
+    list.Select(0);
+    list.Select(1);  // past the end
+    EXPECT_EQ(list.Selected(), -1);
+    list.Select(0);
+    list.Clear();
+    EXPECT_TRUE(list.Selected() == -1 && list.Count() == 0);
+}
+
+struct MonitorTest : AppTest {
+    bool Visible(WindowHandle window) { return windows.Window(window).visible; }
+    WindowHandle Tick(const std::string& title, WindowRect rect, bool maximized = false, WindowHandle handle = 0) {
+        WindowHandle window = windows.Create(title, rect, true, handle);
+        if (maximized) windows.Maximize(window);
+        monitor_.Timer1_Timer();
+        return window;
+    }
+    // The changes made to windows so far, as "operation number", and forgotten.
+    Texts Steps() {
+        Texts steps;
+        for (const auto& call : windows.calls) steps.push_back(call.operation + " " + std::to_string(call.number));
+        windows.calls.clear();
+        return steps;
+    }
+
+    Monitor& monitor_ = app.Viewer().GetMonitor();
+};
+
+TEST_F(MonitorTest, OnlyAVisibleWindowWithTheCaseSensitiveMarkerInTheTitleReadIsTrapped) {
+    lists.OKWinSizes.Append(1400);
+    monitor_.Timer1_Timer();  // no foreground window at all
+    const std::string cut = std::string(237, 'b') + "Internet Explorer";  // the 254 characters read
+    struct Case { std::string title; bool visible; bool trapped; };
+    for (const Case& c : {Case{"Internet Explorer", true, true}, Case{"Internet Explorer", true, true},
+                          Case{"Win - Internet Explorer now", true, true}, Case{cut + " and more", true, true},
+                          Case{std::string(238, 'a') + "Internet Explorer", true, false},
+                          Case{"ad - internet explorer", true, false}, Case{"Ad - Internet Explorer", false, false}}) {
+        WindowHandle window = windows.Create(c.title, kPopupRect, c.visible);
+        windows.Activate(window);
+        monitor_.Timer1_Timer();
+        EXPECT_EQ(LastPopup() == window, c.trapped) << c.title;
+        EXPECT_EQ(Visible(window), c.visible && !c.trapped) << c.title;
+    }
+    EXPECT_EQ(lists.LContained.Entries(), (Texts{"Internet Explorer", "Internet Explorer", "Win - Internet Explorer now", cut}));
+    Monitor another(toolkit, windows);
+    EXPECT_NE(LastPopup(), 0);  // one handle for the process: a new monitor keeps it
+}
+
+TEST_F(MonitorTest, AllowedTitleIsRetitledWithTheMarkerBeforeAnyMeasuring) {
+    const char* allowed[] = {"News - Internet Explorer", "Mail - Internet Explorer"};
+    for (const char* title : allowed) lists.OKPopups.Append(title);
+    for (const char* title : allowed) {
+        EXPECT_EQ(windows.Window(Tick(title, kBrowserRect)).title, "Vexor Allowed Popup");
+        // Only the restore of a pending snapshot comes first.
+        EXPECT_EQ(Steps(), (Texts{"ShowWindow 9", "SetWindowTextA 0"}));
+    }
+    EXPECT_EQ(lists.OKWinSizes.Count() + lists.OKWindows.Count(), 0);
+    lists.OKWinSizes.Append(1400);
+    EXPECT_FALSE(Visible(Tick("NEWS - Internet Explorer", kPopupRect)));
+    EXPECT_FALSE(Visible(Tick("Top News - Internet Explorer", kPopupRect)));
+    const WindowHandle late = windows.Create("Late - Internet Explorer", kPopupRect);  // checked once a second
+    toolkit.RunFor(999);
+    EXPECT_TRUE(Visible(late));
+    toolkit.RunFor(1);
+    EXPECT_FALSE(Visible(late));
+}
+
+TEST_F(MonitorTest, SnapshotRetitlesDisablesWaitsThenRecordsEnablesAndClosesAndIgnoresTicksMeanwhile) {
+    WindowHandle browser = windows.Create("Blank - Internet Explorer", kBrowserRect);
+    toolkit.After(1000, [&] {
+        EXPECT_EQ(windows.Window(browser).title, "Internet Explorer - Vexor 2003 Snapshot, please wait...");
+        EXPECT_FALSE(windows.Window(browser).enabled || lists.OKWindows.Count() || lists.OKWinSizes.Count());
+        windows.Window(browser).normal = {0, 0, 100, 100};  // the size counts as measured before
+        windows.Create("Mail - Internet Explorer", kPopupRect);  // the tick at 2000 must leave it alone
+    });
+    monitor_.Timer1_Timer();
+    EXPECT_EQ(toolkit.Now(), 2000);
+    EXPECT_TRUE(lists.OKWindows.Count() == 1 && lists.OKWindows.Contains(browser) && lists.OKWinSizes.At(0) == "1400");
+    EXPECT_EQ(Steps(), (Texts{"ShowWindow 9", "SetWindowTextA 0", "EnableWindow 0", "EnableWindow -1", "PostMessageA 16"}));
+    EXPECT_TRUE(windows.Exists(browser));  // the close request arrives at the next turn
+    toolkit.RunFor(0);
+    EXPECT_FALSE(windows.Exists(browser));
+}
+
+TEST_F(MonitorTest, WindowOfALearnedSumBecomesKnownOncePerEqualEntryAndItsHandleThenPasses) {
+    for (std::int32_t sum : {900, 1400, 1400}) lists.OKWinSizes.Append(sum);
+    WindowHandle browser = Tick("Two - Internet Explorer", {100, 50, 1100, 450}, false, -123456);  // 1000 + 400
+    EXPECT_TRUE(lists.OKWindows.Count() == 2 && lists.OKWindows.At(1) == "-123456");
+    WindowHandle first = Tick("One - Internet Explorer", {0, 0, 600, 300});  // the first learned sum
+    // Browsing windows pass: visible, not listed as trapped, never the last pop-up.
+    EXPECT_TRUE(Visible(browser) && Visible(first) && lists.LContained.Count() + LastPopup() == 0);
+    windows.Destroy(browser);
+    lists.OKWindows.Append(16777216);  // 2^24: in single precision 2^24 + 1 would pass for it
+    EXPECT_FALSE(Visible(Tick("Near - Internet Explorer", kPopupRect, false, 16777217)));
+    // A maximized pop-up is never measured, learned or trapped once a size is known.
+    const WindowHandle big = Tick("Big - Internet Explorer", kPopupRect, true);
+    EXPECT_TRUE(Visible(big) && windows.Window(big).showCmd == 3u && lists.LContained.Count() == 1);  // left maximized
+    // A pop-up that gets the closed window's handle value counts as known.
+    EXPECT_TRUE(Visible(Tick("Ad - Internet Explorer", kPopupRect, false, -123456)));
+    EXPECT_EQ(lists.OKWindows.Count(), 4);
+}
+
+TEST_F(MonitorTest, WhilePausedKnownWindowsStillTeachEachNewNonZeroSumOnce) {
+    lists.OKWinSizes.Append(700);
+    monitor_.Timer1().SetEnabled(false);
+    for (const WindowRect& rect : {WindowRect{10, 10, 510, 310}, {50, 50, 50, 50}, kBrowserRect, kPopupRect, {0, 0, 600, 200},
+                                   {0, 0, 700, 200}}) {
+        lists.OKWindows.Append(windows.Create("Home - Internet Explorer", rect));
+    }
+    windows.Destroy(static_cast<WindowHandle>(lists.OKWindows.ValueAt(2)));  // closed: measures 0
+    // Not known: teaches nothing; in front while paused: not trapped either.
+    const WindowHandle stranger = windows.Create("Stranger - Internet Explorer", {0, 0, 1000, 1000});
+    toolkit.RunFor(1999);  // learning runs every 2000 ms
+    EXPECT_EQ(lists.OKWinSizes.Count(), 1);
+    toolkit.RunFor(1);
+    ASSERT_TRUE(Visible(stranger) && lists.OKWinSizes.Count() == 3);
+    EXPECT_EQ(lists.OKWinSizes.At(1) + " " + lists.OKWinSizes.At(2), "800 900");
+}
+
+
+class AllowedTitlesTest : public ::testing::Test {
+protected:
+    void TearDown() override { EXPECT_EQ(registry_.OpenHandles(), 0) << "a key was left open"; }
+    void Put(const std::string& name, std::uint32_t type, std::vector<std::uint8_t> data) {
+        registry_.Put(sim::kMachine, sim::kTitlesKey, name, type, std::move(data));
+    }
+    void Put(const std::string& name, const std::string& text) { registry_.PutText(sim::kMachine, sim::kTitlesKey, name, text); }
+    Texts Stored() const { return registry_.TextValues(sim::kMachine, sim::kTitlesKey); }
+
+    sim::SimRegistry registry_;
+    RegistryModule module_{registry_};
+    AllowedTitleStore store_{module_, 32767};
+};
+
+TEST_F(AllowedTitlesTest, AValueThatGrewIsReadOnceMoreSkippedWhenItGrewAgainAndFailsARewriteThatMustRemoveIt) {
+    // The load reads the key's information, value 0, value 1; after a growth, the information and
+    // value 1 once more.
+    const std::pair<std::vector<int>, Texts> cases[] = {{{3}, {"Window0", std::string(3000, 'g'), "Window2"}},
+                                                         {{3, 5}, {"Window0", "Window2"}}};
+    for (const auto& [growAt, loaded] : cases) {
+        for (const char* name : {"Window0", "Window1", "Window2"}) Put(name, name);
+        int reads = 0;
+        registry_.beforeQuery = [&, &growAt = growAt] {
+            if (std::count(growAt.begin(), growAt.end(), ++reads)) Put("Window1", std::string(1000 * reads, 'g'));
+        };
+        EXPECT_EQ(store_.Load(), loaded);
+    }
+    Put("Window5", "stale");  // growing before every read, it cannot be listed to be removed
+    int reads = 0;
+    registry_.beforeQuery = [&] { Put("Window5", std::string(10000 * ++reads, 's')); };
+    EXPECT_FALSE(store_.Rewrite({"kept"}));
+}
+
+TEST_F(AllowedTitlesTest, LoadTakesADwordAsDigitsAndBytesUpToTheFirstZeroAndSkipsWhatGivesNoText) {
+    Put("Window0", "");
+    Put("Window1", kRegDword, {0xFE, 0xFF, 0xFF, 0xFF});
+    Put("Window2", kRegBinary, {'A', 'd', 0, 'x'});
+    Put("Window3", 11, {1, 2, 3, 4, 5, 6, 7, 8});
+    Put("Window4", kRegBinary, {});
+    Put("Window5", std::string(1 << 20, 'M'));
+    EXPECT_EQ(store_.Load(), (Texts{"-2", "Ad", std::string(1 << 20, 'M')}));
+}
+
+TEST_F(AllowedTitlesTest, RewriteStoresEveryNonEmptyEntryUnderItsPositionAndRemovesEveryOtherValue) {
+    for (const char* name : {"Window0", "Window5", "Window07", "window1", "Foo"}) Put(name, "old");
+    const Texts list = {"A - Internet Explorer", "", "Same", "Same", "Caf\xE9"};
+    EXPECT_TRUE(store_.Rewrite(list));
+    EXPECT_EQ(Stored(), (Texts{"Window0=A - Internet Explorer", "Window2=Same", "Window3=Same", "Window4=Caf\xE9"}));
+    // Over the same 4 titles, within 4 + 4: an open, a write a title, the key's information, one close.
+    const long callsBefore = registry_.calls;
+    EXPECT_TRUE(store_.Rewrite(list));
+    EXPECT_EQ(registry_.calls - callsBefore, 4 + 3);
+    EXPECT_TRUE(store_.Rewrite({"", ""}) && store_.Load().empty());  // no title: no key, and the load makes none
+    EXPECT_FALSE(registry_.KeyExists(sim::kMachine, sim::kTitlesKey));
+}
+
+TEST(AllowedTitlesRewriteTest, CutShortOrRefusedAtAnyCallItKeepsEveryTitleAndSucceedsOnlyWhenComplete) {
+    // The changes the commands make (a title appended, one removed at each position, all removed but
+    // a new one, all removed), with only the nth call refused, a failed write, then every call from
+    // the nth on, as when the process ends there.
+    const Texts before = {"A", "B", "A", "C", "D"};
+    for (const Texts& after : {Texts{"A", "B", "A", "C", "D", "E"}, Texts{"B", "A", "C", "D"}, Texts{"A", "A", "C", "D"},
+                                Texts{"A", "B", "C", "D"}, Texts{"A", "B", "A", "D"}, Texts{"A", "B", "A", "C"}, Texts{"E"}, Texts{}}) {
+        bool finished = false;
+        for (long n = 0; !finished; ++n) {
+            for (const bool onlyThatCall : {true, false}) {
+                SCOPED_TRACE(::testing::PrintToString(after) + ", call " + std::to_string(n) + (onlyThatCall ? "" : " on"));
+                sim::SimRegistry registry;
+                RegistryModule module(registry);
+                AllowedTitleStore store(module, 32767);
+                ASSERT_TRUE(store.Rewrite(before));
+                long call = 0;
+                registry.refuse = [&] { return onlyThatCall ? call++ == n : call++ >= n; };
+                finished = store.Rewrite(after);
+                registry.refuse = nullptr;
+                const Texts titles = store.Load();
+                for (const std::string title : {"A", "B", "C", "D"}) {
+                    auto count = [&](const Texts& list) { return std::count(list.begin(), list.end(), title); };
+                    EXPECT_GE(count(titles), std::min(count(before), count(after))) << title << " lost";
+                }
+                EXPECT_TRUE(!finished || titles == after) << "success reported with " << ::testing::PrintToString(titles);
+            }
+        }
+    }
+}
 
 using Notification = std::pair<std::uint32_t, TrayIconRecord>;
 

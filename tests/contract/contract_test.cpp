@@ -134,27 +134,21 @@ TEST_F(RegistryContract, ReadDecodesEachTypeWithinTheStoredLengthAndFallsBackFor
     EXPECT_EQ(Read("V0", fallback), fallback);  // no key
     const std::string longText(5000, 'L');      // longer than the first query's buffer
     const std::string fullBuffer(1023, 'F');    // with its NUL as long as that buffer
-    const std::pair<std::uint32_t, std::string> stored[] = {
-        {kRegSz, longText + '\0'}, {kRegSz, fullBuffer + '\0'}, {kRegSz, ""}, {kRegExpandSz, "%PATH%\0"s},
-        {kRegMultiSz, "a\0b\0\0"s}, {kRegMultiSz, "x"}, {kRegBinary, "h\0i"s}, {kRegBinary, ""},
-        {kRegDword, "\x78\x56\x34\x12"}, {kRegDword, "\x34\x12"}, {11, "\1\0\0\0\0\0\0\0"s},
-    };
-    const RegistryValue read[] = {
-        longText, fullBuffer, ""s, "%PATH%"s, "a\0b"s, ""s, ByteSequence{0, {'h', 0, 'i'}, 1}, ByteSequence{},
-        std::int32_t{0x12345678}, std::int32_t{0x1234}, fallback,
-    };
-    for (std::size_t i = 0; i < std::size(stored); ++i) PutRaw("V" + std::to_string(i), stored[i].first, stored[i].second);
-    for (std::size_t i = 0; i < std::size(read); ++i) {
-        EXPECT_EQ(Read("v" + std::to_string(i), fallback), read[i]) << i;  // names in any case
+    const std::tuple<std::uint32_t, std::string, RegistryValue> cases[] = {
+        {kRegSz, longText + '\0', longText}, {kRegSz, fullBuffer + '\0', fullBuffer}, {kRegSz, "", ""s},
+        {kRegExpandSz, "%PATH%\0"s, "%PATH%"s}, {kRegMultiSz, "a\0b\0\0"s, "a\0b"s}, {kRegMultiSz, "x", ""s},
+        {kRegBinary, "h\0i"s, ByteSequence{0, {'h', 0, 'i'}, 1}}, {kRegBinary, "", ByteSequence{}},
+        {kRegDword, "\x78\x56\x34\x12", std::int32_t{0x12345678}}, {kRegDword, "\x34\x12", std::int32_t{0x1234}},
+        {11, "\1\0\0\0\0\0\0\0"s, fallback}};
+    for (std::size_t i = 0; i < std::size(cases); ++i) PutRaw("V" + std::to_string(i), std::get<0>(cases[i]), std::get<1>(cases[i]));
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        EXPECT_EQ(Read("v" + std::to_string(i), fallback), std::get<2>(cases[i])) << i;  // names in any case
     }
     EXPECT_EQ(Read("Missing", fallback), fallback);
     EXPECT_EQ(Read("Missing"), RegistryValue(EmptyValue{}));
-
     // The listing in one pass gives every value as read value does.
     const std::optional<KeyListing> listing = registry_.Open(kHkeyLocalMachine, key_, kKeyRead).Values();
-    ASSERT_TRUE(listing.has_value());
-    EXPECT_EQ(listing->unreadable, 0);
-    EXPECT_EQ(listing->values.size(), std::size(stored));
+    ASSERT_TRUE(listing && listing->unreadable == 0 && listing->values.size() == std::size(cases));
     for (const NamedValue& value : listing->values) EXPECT_EQ(value.value, Read(value.name)) << value.name;
 }
 

@@ -22,8 +22,7 @@ namespace vexor::sim {
 
 struct MessageBoxCall { std::string text, caption; std::uint32_t style; };
 
-// The event pump jumps to the next due timer or scheduled action, so settle delays and whole
-// scenarios run at once and always in the same order.
+// The pump jumps to the next due event: settle delays and whole scenarios run at once, always alike.
 class SimToolkit : public Toolkit {
 public:
     std::unique_ptr<Timer> CreateTimer(int intervalMs, bool enabled, std::function<void()> onTick) override {
@@ -119,9 +118,7 @@ struct SimWindow {
 
 struct WindowCall { std::string operation; WindowHandle window; std::int64_t number; };  // the flag, command or message
 
-// Behaves like user32 where the monitor relies on it, as the contract cases check: titles cut by
-// the caller's buffer, zeros from handles of no window, activation on show and restore, WM_CLOSE
-// handled later, any handle value.
+// Like user32 where the monitor relies on it, as the contract cases check.
 class SimWindowSystem : public WindowSystem {
 public:
     // A top-level window above the others; a visible one takes the foreground. Handle 0 picks the
@@ -430,9 +427,7 @@ struct SimPlatform {
     SimRegistry registry;
     SimShell shell;
 
-    SimPlatform() {
-        windows.post = [this](std::function<void()> deliver) { toolkit.After(0, std::move(deliver)); };
-    }
+    SimPlatform() { windows.post = [this](std::function<void()> deliver) { toolkit.After(0, std::move(deliver)); }; }
 };
 
 }  // namespace vexor::sim

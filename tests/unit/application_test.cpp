@@ -48,9 +48,11 @@ struct SimApp : sim::SimPlatform {
         toolkit.RunFor(1000);
         return popup;
     }
-    // Texts as an earlier run stored them, loaded into the list.
+    // A value of the titles key, as an earlier run or another program left it.
+    void Put(const std::string& name, const std::string& text) { registry.PutText(sim::kMachine, sim::kTitlesKey, name, text); }
+    // Titles as an earlier run stored them, loaded into the list.
     void Store(const std::vector<std::pair<std::string, std::string>>& values) {
-        for (const auto& [name, title] : values) registry.PutText(sim::kMachine, sim::kTitlesKey, name, title);
+        for (const auto& [name, title] : values) Put(name, title);
         app.Viewer().GetSettings();
     }
     Texts Stored() { return registry.TextValues(sim::kMachine, sim::kTitlesKey); }
@@ -204,17 +206,9 @@ TEST_F(MonitorTest, WhilePausedKnownWindowsStillTeachEachNewNonZeroSumOnce) {
 }
 
 
-class AllowedTitlesTest : public ::testing::Test {
-protected:
-    void TearDown() override { EXPECT_EQ(registry_.OpenHandles(), 0) << "a key was left open"; }
-    void Put(const std::string& name, std::uint32_t type, std::vector<std::uint8_t> data) {
-        registry_.Put(sim::kMachine, sim::kTitlesKey, name, type, std::move(data));
-    }
-    void Put(const std::string& name, const std::string& text) { registry_.PutText(sim::kMachine, sim::kTitlesKey, name, text); }
-    Texts Stored() const { return registry_.TextValues(sim::kMachine, sim::kTitlesKey); }
-
-    sim::SimRegistry registry_;
-    RegistryModule module_{registry_};
+struct AllowedTitlesTest : AppTest {
+    void TearDown() override { EXPECT_EQ(registry.OpenHandles(), 0) << "a key was left open"; }
+    RegistryModule module_{registry};
     AllowedTitleStore store_{module_, 32767};
 };
 
@@ -226,23 +220,23 @@ TEST_F(AllowedTitlesTest, AValueThatGrewIsReadOnceMoreSkippedWhenItGrewAgainAndF
     for (const auto& [growAt, loaded] : cases) {
         for (const char* name : {"Window0", "Window1", "Window2"}) Put(name, name);
         int reads = 0;
-        registry_.beforeQuery = [&, &growAt = growAt] {
+        registry.beforeQuery = [&, &growAt = growAt] {
             if (std::count(growAt.begin(), growAt.end(), ++reads)) Put("Window1", std::string(1000 * reads, 'g'));
         };
         EXPECT_EQ(store_.Load(), loaded);
     }
     Put("Window5", "stale");  // growing before every read, it cannot be listed to be removed
     int reads = 0;
-    registry_.beforeQuery = [&] { Put("Window5", std::string(10000 * ++reads, 's')); };
+    registry.beforeQuery = [&] { Put("Window5", std::string(10000 * ++reads, 's')); };
     EXPECT_FALSE(store_.Rewrite({"kept"}));
 }
 
 TEST_F(AllowedTitlesTest, LoadTakesADwordAsDigitsAndBytesUpToTheFirstZeroAndSkipsWhatGivesNoText) {
     Put("Window0", "");
-    Put("Window1", kRegDword, {0xFE, 0xFF, 0xFF, 0xFF});
-    Put("Window2", kRegBinary, {'A', 'd', 0, 'x'});
-    Put("Window3", 11, {1, 2, 3, 4, 5, 6, 7, 8});
-    Put("Window4", kRegBinary, {});
+    registry.Put(sim::kMachine, sim::kTitlesKey, "Window1", kRegDword, {0xFE, 0xFF, 0xFF, 0xFF});
+    registry.Put(sim::kMachine, sim::kTitlesKey, "Window2", kRegBinary, {'A', 'd', 0, 'x'});
+    registry.Put(sim::kMachine, sim::kTitlesKey, "Window3", 11, {1, 2, 3, 4, 5, 6, 7, 8});
+    registry.Put(sim::kMachine, sim::kTitlesKey, "Window4", kRegBinary, {});
     Put("Window5", std::string(1 << 20, 'M'));
     EXPECT_EQ(store_.Load(), (Texts{"-2", "Ad", std::string(1 << 20, 'M')}));
 }
@@ -253,11 +247,11 @@ TEST_F(AllowedTitlesTest, RewriteStoresEveryNonEmptyEntryUnderItsPositionAndRemo
     EXPECT_TRUE(store_.Rewrite(list));
     EXPECT_EQ(Stored(), (Texts{"Window0=A - Internet Explorer", "Window2=Same", "Window3=Same", "Window4=Caf\xE9"}));
     // Over the same 4 titles, within 4 + 4: an open, a write a title, the key's information, one close.
-    const long callsBefore = registry_.calls;
+    const long callsBefore = registry.calls;
     EXPECT_TRUE(store_.Rewrite(list));
-    EXPECT_EQ(registry_.calls - callsBefore, 4 + 3);
+    EXPECT_EQ(registry.calls - callsBefore, 4 + 3);
     EXPECT_TRUE(store_.Rewrite({"", ""}) && store_.Load().empty());  // no title: no key, and the load makes none
-    EXPECT_FALSE(registry_.KeyExists(sim::kMachine, sim::kTitlesKey));
+    EXPECT_FALSE(registry.KeyExists(sim::kMachine, sim::kTitlesKey));
 }
 
 TEST(AllowedTitlesRewriteTest, CutShortOrRefusedAtAnyCallItKeepsEveryTitleAndSucceedsOnlyWhenComplete) {
@@ -293,7 +287,7 @@ TEST(AllowedTitlesRewriteTest, CutShortOrRefusedAtAnyCallItKeepsEveryTitleAndSuc
 using Notification = std::pair<std::uint32_t, TrayIconRecord>;
 
 TEST_F(AppTest, StartupLoadsCaptionsSplashesWaitsLaunchesAndAddsTheIconInThatOrder) {
-    registry.PutText(sim::kMachine, sim::kTitlesKey, "Window0", "Saved - Internet Explorer");
+    Put("Window0", "Saved - Internet Explorer");
     Texts steps;
     auto step = [&](const std::string& what) {
         steps.push_back(what + " at " + std::to_string(toolkit.Now()) + ": " + std::to_string(lists.OKPopups.Count()) +
@@ -486,7 +480,7 @@ TEST_F(AppTest, ShowLastPopupAllowsItsCurrentTitleOnceRestoresItAndLeavesTheTrap
 TEST_F(AppTest, ReleaseRestoresAWindowOfTheSelectedTitleAllowsItAgainAndDropsOnlyItsEntry) {
     const WindowHandle other = TrapPopup("Other - Internet Explorer"), a = TrapPopup("Twin - Internet Explorer"),
                        b = TrapPopup("Twin - Internet Explorer");
-    registry.PutText(sim::kMachine, sim::kTitlesKey, "Window1", "Stray");
+    Put("Window1", "Stray");
     registry.beforeQuery = [this] { EXPECT_FALSE(Timer1().Enabled()); };
     windows.calls.clear();
     Fire(kLContainedId, ControlEvent::DoubleClick);  // nothing selected: no window, but the list stored
@@ -516,7 +510,7 @@ TEST_F(AppTest, DeleteRemovesOnlyTheSelectedEntryAndDeleteAllAsksFirstAndSparesT
     lists.OKPopups.Select(2);
     Fire(kOKPopupsId, ControlEvent::DeleteKey);  // the Delete key in the list is "Delete"
     EXPECT_TRUE(Stored() == (Texts{"Window0=A", "Window1=B"}) && Timer1().Enabled());
-    registry.PutText(sim::kMachine, sim::kTitlesKey, "Window5", "Stray");
+    Put("Window5", "Stray");
     Fire(kCmdPauseId);
     Fire(kCmdDeleteId);  // nothing selected: the list is stored as it is, and reloaded
     EXPECT_TRUE(lists.OKPopups.Entries() == (Texts{"A", "B"}) && !Timer1().Enabled());

@@ -1,5 +1,4 @@
-// The simulated platform: a virtual clock, windows, a registry and a shell in memory. Posted
-// messages arrive at the next turn of the event pump.
+// The simulated platform: a virtual clock, windows, a registry and a shell in memory.
 #pragma once
 
 #include <strings.h>
@@ -110,8 +109,7 @@ private:
 
 struct SimWindow {
     std::string title;
-    bool visible = true;
-    bool enabled = true;
+    bool visible = true, enabled = true;
     std::uint32_t showCmd = kSwShowNormal;  // normal or maximized
     WindowRect normal;                      // the outer rectangle when not maximized
 };
@@ -221,6 +219,8 @@ private:
 // rights do not allow, 234 with the needed length for a short buffer, 259 past the last value, no
 // deleting a key that has subkeys, names in any case. Values are listed in the order they came.
 class SimRegistry : public RegistryApi {
+    using U32 = std::uint32_t;
+
 public:
     bool denyMachineWrites = false;  // a user without write rights there: every change gives 5
     // Asked before every call: a refused call fails with 21 and changes nothing. Refusing every call
@@ -230,9 +230,8 @@ public:
     std::function<void()> beforeQuery;
     long calls = 0;
 
-    // Direct access for tests, outside the counted calls. Put creates the key and its parents.
-    void Put(RegistryKey root, const std::string& path, const std::string& name, std::uint32_t type,
-             std::vector<std::uint8_t> data) {
+    // For tests, outside the counted calls. Put creates the key and its parents.
+    void Put(RegistryKey root, const std::string& path, const std::string& name, U32 type, std::vector<std::uint8_t> data) {
         Set(CreatePath(root, path), name, type, std::move(data));
     }
     void PutText(RegistryKey root, const std::string& path, const std::string& name, const std::string& text) {
@@ -252,7 +251,7 @@ public:
     }
     int OpenHandles() const { return static_cast<int>(handles_.size()); }
 
-    long RegOpenKeyExA(RegistryKey root, const std::string& path, std::uint32_t access, RegistryKey* key) override {
+    long RegOpenKeyExA(RegistryKey root, const std::string& path, U32 access, RegistryKey* key) override {
         if (!Answering()) return kErrorNotReady;
         if (!KeyExists(root, path)) return kErrorFileNotFound;
         if ((access & kKeySetValue) && WriteDenied(root)) return kErrorAccessDenied;
@@ -266,15 +265,13 @@ public:
         handles_[*key = nextHandle_++] = {FullPath(root, path), 0};
         return kErrorSuccess;
     }
-    long RegQueryValueExA(RegistryKey key, const std::string& name, std::uint32_t* type, std::uint8_t* data,
-                          std::uint32_t* length) override {
+    long RegQueryValueExA(RegistryKey key, const std::string& name, U32* type, std::uint8_t* data, U32* length) override {
         auto [error, k] = Access(key, kKeyQueryValue, true);
         if (!k) return error;
         auto value = Find(*k, name);
         return value == k->end() ? kErrorFileNotFound : GiveData(*value, type, data, length);
     }
-    long RegSetValueExA(RegistryKey key, const std::string& name, std::uint32_t type, const std::uint8_t* data,
-                        std::uint32_t length) override {
+    long RegSetValueExA(RegistryKey key, const std::string& name, U32 type, const std::uint8_t* data, U32 length) override {
         auto [error, k] = Access(key, kKeySetValue);
         if (k) Set(*k, name, type, std::vector<std::uint8_t>(data, data + length));
         return error;
@@ -292,8 +289,8 @@ public:
         if (!Answering()) return kErrorNotReady;
         return handles_.erase(key) ? kErrorSuccess : kErrorInvalidHandle;
     }
-    long RegEnumValueA(RegistryKey key, std::uint32_t index, char* name, std::uint32_t* nameLength, std::uint32_t* type,
-                       std::uint8_t* data, std::uint32_t* dataLength) override {
+    long RegEnumValueA(RegistryKey key, U32 index, char* name, U32* nameLength, U32* type, std::uint8_t* data,
+                       U32* dataLength) override {
         auto [error, k] = Access(key, kKeyQueryValue, true);
         if (!k) return error;
         if (index >= k->size()) return kErrorNoMoreItems;
@@ -302,18 +299,17 @@ public:
         if (long result = GiveData(value, type, data, dataLength)) return result;
         if (*nameLength <= value.name.size()) return kErrorMoreData;
         std::memcpy(name, value.name.c_str(), value.name.size() + 1);
-        *nameLength = static_cast<std::uint32_t>(value.name.size());
+        *nameLength = static_cast<U32>(value.name.size());
         return kErrorSuccess;
     }
-    long RegQueryInfoKeyA(RegistryKey key, std::uint32_t* values, std::uint32_t* longestName,
-                          std::uint32_t* longestData) override {
+    long RegQueryInfoKeyA(RegistryKey key, U32* values, U32* longestName, U32* longestData) override {
         auto [error, k] = Access(key, kKeyQueryValue, true);
         if (!k) return error;
-        *values = static_cast<std::uint32_t>(k->size());
+        *values = static_cast<U32>(k->size());
         *longestName = *longestData = 0;
         for (const Value& value : *k) {
-            *longestName = std::max(*longestName, static_cast<std::uint32_t>(value.name.size()));
-            *longestData = std::max(*longestData, static_cast<std::uint32_t>(value.data.size()));
+            *longestName = std::max(*longestName, static_cast<U32>(value.name.size()));
+            *longestData = std::max(*longestData, static_cast<U32>(value.data.size()));
         }
         return kErrorSuccess;
     }
@@ -331,7 +327,7 @@ private:
 
     struct Value {  // the name as first written
         std::string name;
-        std::uint32_t type;
+        U32 type;
         std::vector<std::uint8_t> data;
     };
     using Key = std::vector<Value>;  // as they came, as they are listed
@@ -339,7 +335,7 @@ private:
     static Key::iterator Find(Key& key, const std::string& name) {
         return std::find_if(key.begin(), key.end(), [&](const Value& v) { return strcasecmp(v.name.c_str(), name.c_str()) == 0; });
     }
-    static void Set(Key& key, const std::string& name, std::uint32_t type, std::vector<std::uint8_t> data) {
+    static void Set(Key& key, const std::string& name, U32 type, std::vector<std::uint8_t> data) {
         auto value = Find(key, name);
         if (value == key.end()) value = key.insert(key.end(), Value{name, type, {}});
         value->type = type;
@@ -350,8 +346,8 @@ private:
         return std::to_string(root) + "\\" + path;
     }
     // The stored type always; the data when the buffer holds it, else 234. The length is the data's.
-    static long GiveData(const Value& value, std::uint32_t* type, std::uint8_t* data, std::uint32_t* length) {
-        const auto size = static_cast<std::uint32_t>(value.data.size());
+    static long GiveData(const Value& value, U32* type, std::uint8_t* data, U32* length) {
+        const auto size = static_cast<U32>(value.data.size());
         const bool fits = *length >= size;
         if (fits && size > 0) std::memcpy(data, value.data.data(), size);
         *type = value.type;
@@ -365,7 +361,7 @@ private:
         if (readsValues && beforeQuery) beforeQuery();
         return true;
     }
-    std::pair<long, Key*> Access(RegistryKey handle, std::uint32_t neededAccess, bool readsValues = false) {
+    std::pair<long, Key*> Access(RegistryKey handle, U32 neededAccess, bool readsValues = false) {
         if (!Answering(readsValues)) return {kErrorNotReady, nullptr};
         auto opened = handles_.find(handle);
         if (opened == handles_.end()) return {kErrorInvalidHandle, nullptr};
@@ -382,7 +378,7 @@ private:
     }
 
     std::map<std::string, Key> keys_;  // by root and lower-case path
-    std::map<RegistryKey, std::pair<std::string, std::uint32_t>> handles_;  // the key's path, the access
+    std::map<RegistryKey, std::pair<std::string, U32>> handles_;  // the key's path, the access
     RegistryKey nextHandle_ = 0x1000;
 };
 
@@ -405,10 +401,7 @@ struct SimShell : Shell {
         balloons.emplace_back(message, record);
         return taskbarRunning;
     }
-    void EndProcess(int code) override {
-        exitCode = code;
-        iconRequestsAtEnd = notifications.size();
-    }
+    void EndProcess(int code) override { exitCode = code; iconRequestsAtEnd = notifications.size(); }
 
     bool browserInstalled = true;
     bool taskbarRunning = true;  // without it (not started yet, or restarting) icons fail

@@ -1,7 +1,5 @@
-// The whole program over the simulated platform, not started: tests start it only where start-up
-// is what they prove. Controls and menu items are worked through the program's event tables; the
-// lists and the allowed-title store are also tested on their own, the store with the races of a
-// value that grows, which the real registry cannot be made to run.
+// The program over the simulated platform, started only where start-up is what a case proves, its
+// controls worked through its event tables; the lists and the allowed-title store on their own.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -48,7 +46,6 @@ struct SimApp : sim::SimPlatform {
         toolkit.RunFor(1000);
         return popup;
     }
-    // A value of the titles key, as an earlier run or another program left it.
     void Put(const std::string& name, const std::string& text) { registry.PutText(sim::kMachine, sim::kTitlesKey, name, text); }
     // Titles as an earlier run stored them, loaded into the list.
     void Store(const std::vector<std::pair<std::string, std::string>>& values) {
@@ -103,7 +100,6 @@ struct MonitorTest : AppTest {
         monitor_.Timer1_Timer();
         return window;
     }
-    // The changes made to windows so far, as "operation number", and forgotten.
     Texts Steps() {
         Texts steps;
         for (const auto& call : windows.calls) steps.push_back(call.operation + " " + std::to_string(call.number));
@@ -213,8 +209,7 @@ struct AllowedTitlesTest : AppTest {
 };
 
 TEST_F(AllowedTitlesTest, AValueThatGrewIsReadOnceMoreSkippedWhenItGrewAgainAndFailsARewriteThatMustRemoveIt) {
-    // The load reads the key's information, value 0, value 1; after a growth, the information and
-    // value 1 once more.
+    // Reads: the key's information, value 0, value 1; after a growth, the information and value 1 again.
     const std::pair<std::vector<int>, Texts> cases[] = {{{3}, {"Window0", std::string(3000, 'g'), "Window2"}},
                                                          {{3, 5}, {"Window0", "Window2"}}};
     for (const auto& [growAt, loaded] : cases) {
@@ -255,9 +250,8 @@ TEST_F(AllowedTitlesTest, RewriteStoresEveryNonEmptyEntryUnderItsPositionAndRemo
 }
 
 TEST(AllowedTitlesRewriteTest, CutShortOrRefusedAtAnyCallItKeepsEveryTitleAndSucceedsOnlyWhenComplete) {
-    // The changes the commands make (a title appended, one removed at each position, all removed but
-    // a new one, all removed), with only the nth call refused, a failed write, then every call from
-    // the nth on, as when the process ends there.
+    // The commands' changes, with only the nth call refused (a failed write), then every call from the
+    // nth on (the process ended there).
     const Texts before = {"A", "B", "A", "C", "D"};
     for (const Texts& after : {Texts{"A", "B", "A", "C", "D", "E"}, Texts{"B", "A", "C", "D"}, Texts{"A", "A", "C", "D"},
                                 Texts{"A", "B", "C", "D"}, Texts{"A", "B", "A", "D"}, Texts{"A", "B", "A", "C"}, Texts{"E"}, Texts{}}) {
@@ -286,7 +280,8 @@ TEST(AllowedTitlesRewriteTest, CutShortOrRefusedAtAnyCallItKeepsEveryTitleAndSuc
 
 using Notification = std::pair<std::uint32_t, TrayIconRecord>;
 
-TEST_F(AppTest, StartupLoadsCaptionsSplashesWaitsLaunchesAndAddsTheIconInThatOrder) {
+// The launched browser, maximized, is measured at its normal size and closed even without a settle timer.
+TEST_F(AppTest, StartupLoadsCaptionsSplashesWaitsLaunchesAndAddsTheIconInThatOrderThenSnapshotsTheBrowser) {
     Put("Window0", "Saved - Internet Explorer");
     Texts steps;
     auto step = [&](const std::string& what) {
@@ -294,12 +289,23 @@ TEST_F(AppTest, StartupLoadsCaptionsSplashesWaitsLaunchesAndAddsTheIconInThatOrd
                         " titles, " + app.Viewer().Caption() + ", " + std::to_string(shell.notifications.size()) + " icons");
     };
     app.Splash().changed = [&] { step(app.Splash().IsOpen() ? "splash" : "splash closed"); };
-    shell.onLaunch = [&] { step("launch " + shell.launches[0].first + " " + std::to_string(shell.launches[0].second)); };
+    WindowHandle browser = 0;
+    shell.onLaunch = [&] {
+        step("launch " + shell.launches[0].first + " " + std::to_string(shell.launches[0].second));
+        windows.Maximize(browser = windows.Create("Home - Internet Explorer", kLaunchedBrowserRect));
+    };
     ASSERT_TRUE(app.Start());
     EXPECT_FALSE(app.Viewer().Visible() || shell.exitCode || shell.notifications.size() != 1);
     EXPECT_EQ(steps, (Texts{"splash at 0: 1 titles, Vexor 2003 Popup Viewer, 0 icons",
                             "splash closed at 1000: 1 titles, Vexor 2003 Popup Viewer, 0 icons",
                             "launch c:\\program files\\internet explorer\\iexplore.exe 1 at 2000: 1 titles, Vexor 2003 Popup Viewer, 0 icons"}));
+    Timer& settle = app.Viewer().GetMonitor().Delaying();
+    toolkit.refuseStart = [&](const Timer& timer) { return &timer == &settle; };
+    toolkit.RunFor(2000);  // the tick at 3000 restores it, the one at 4000 measures it
+    EXPECT_TRUE(lists.OKWinSizes.Count() == 1 && lists.OKWinSizes.At(0) == "1400");
+    EXPECT_FALSE(windows.Exists(browser));
+    EXPECT_EQ(windows.calls[windows.calls.size() - 2].number, -1);  // enabled again before the close
+    EXPECT_EQ(Told("could not create the timer of its settle delay."), 1);
 }
 
 TEST(StartupFailureTest, FailedStepIsToldByNameAndEndsTheProcessWithoutIconOrLaterRequests) {
@@ -359,18 +365,6 @@ TEST_F(AppTest, DuringStartupTheBrowserInFrontIsTheSnapshotAndRequestsWaitUntilT
     EXPECT_TRUE(app.Tray().answering && app.Viewer().Visible());
 }
 
-TEST_F(AppTest, MaximizedLaunchedBrowserIsMeasuredAtItsNormalSizeAndClosedEvenWithoutASettleTimer) {
-    WindowHandle browser = 0;
-    shell.onLaunch = [&] { windows.Maximize(browser = windows.Create("Home - Internet Explorer", kLaunchedBrowserRect)); };
-    ASSERT_TRUE(app.Start());
-    Timer& settle = app.Viewer().GetMonitor().Delaying();
-    toolkit.refuseStart = [&](const Timer& timer) { return &timer == &settle; };
-    toolkit.RunFor(2000);  // the tick at 3000 restores it, the one at 4000 measures it
-    EXPECT_TRUE(lists.OKWinSizes.Count() == 1 && lists.OKWinSizes.At(0) == "1400");
-    EXPECT_FALSE(windows.Exists(browser));
-    EXPECT_EQ(windows.calls[windows.calls.size() - 2].number, -1);  // enabled again before the close
-    EXPECT_EQ(Told("could not create the timer of its settle delay."), 1);
-}
 
 TEST_F(AppTest, CancelTheSeparatorAndExitAnsweredNoChangeNothingButYesRemovesTheIconAndEndsAtOnceUndoingNothing) {
     lists.OKWinSizes.Append(1400);
@@ -428,8 +422,7 @@ TEST_F(AppTest, PauseTogglesReadTheirOwnCaptionAndBothCaptionsStayTrueWhenTheChe
 
 // The table rows that no other test goes through, each checked by the mark its own handler leaves.
 TEST_F(AppTest, EachRemainingRowRunsItsOwnHandlerAndTheBackgroundResetsEveryHighlight) {
-    // Of the icon's notifications, only a double-click shows the viewer, only a right button release
-    // opens the menu.
+    // Only a double-click on the icon shows the viewer, only a right button release opens the menu.
     std::set<std::uint32_t> menus, shows;
     std::uint32_t message = 0;
     app.Tray().showMenu = [&] { menus.insert(message); };
@@ -475,8 +468,7 @@ TEST_F(AppTest, ShowLastPopupAllowsItsCurrentTitleOnceRestoresItAndLeavesTheTrap
     EXPECT_TRUE(LastPopup() == popup && Timer1().Enabled());
 }
 
-// Release and Delete stop the check while they work (no registry read sees it running) and put
-// back its running or paused state.
+// Release and Delete hold the check while they work and put back its running or paused state.
 TEST_F(AppTest, ReleaseRestoresAWindowOfTheSelectedTitleAllowsItAgainAndDropsOnlyItsEntry) {
     const WindowHandle other = TrapPopup("Other - Internet Explorer"), a = TrapPopup("Twin - Internet Explorer"),
                        b = TrapPopup("Twin - Internet Explorer");
@@ -555,9 +547,8 @@ std::string Balloon(const std::pair<std::uint32_t, BalloonRecord>& request) {
            " " + std::to_string(ReadTrayField(r, 484)) + " " + text(420) + "|" + text(160);
 }
 
-// The notice is a balloon at the icon, asked with NIM_MODIFY (1), 488 bytes, only NIF_INFO (16),
-// the information icon without sound (17); a shown one is taken away first. The snapshot and a
-// paused check hide nothing, so they tell nothing; a click on the balloon is Show Last Popup.
+// NIM_MODIFY (1), 488 bytes, only NIF_INFO (16), the information icon without sound (17); a shown
+// balloon is taken away first. The snapshot and a paused check hide nothing, so they tell nothing.
 TEST_F(AppTest, EachHiddenPopupIsToldInABalloonWhoseClickShowsAndAllowsIt) {
     shell.onLaunch = [&] { windows.Create("Home - Internet Explorer", kLaunchedBrowserRect); };
     ASSERT_TRUE(app.Start());
@@ -582,8 +573,7 @@ TEST_F(AppTest, EachHiddenPopupIsToldInABalloonWhoseClickShowsAndAllowsIt) {
     EXPECT_EQ(Stored(), Texts{"Window0=" + fits});  // the last one hidden
 }
 
-// The switch is the user's own REG_DWORD, read at start (a missing or unreadable value is on) and
-// saved at each toggle from the menu; a failed save is told, and the choice holds for the run.
+// The user's own REG_DWORD, read at start (a missing or unreadable value is on), saved at each toggle.
 TEST(NoticeSwitchTest, ReadAtStartToggledFromTheMenuAndSavedForTheUser) {
     const RegistryKey user = 0x80000001;
     const char* key = "Software\\Tessaly\\Popup";
@@ -608,9 +598,8 @@ TEST(NoticeSwitchTest, ReadAtStartToggledFromTheMenuAndSavedForTheUser) {
     EXPECT_EQ(refused.Told("The notification setting could not be saved to the registry."), 1);
 }
 
-// Placed for their texts (pixels at 96 dpi): with the original font's widths the viewer is its
-// table; wider texts keep the table's gaps, widen the window and keep "Hide" and the list their
-// distance from its right edge. The splash's label grows with its text and keeps its margin.
+// Pixels at 96 dpi: with the original font's widths the viewer is its table; wider texts keep its
+// gaps and widen the window, "Hide" and the list keeping their distance from its right edge.
 TEST(PlacementTest, WiderTextsKeepTheTablesGapsAndMarginsAndWidenTheWindow) {
     using Spans = std::map<int, std::pair<int, int>>;  // left, width; 0: the client width
     auto place = [](int wider) {

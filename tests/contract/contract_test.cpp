@@ -1,6 +1,5 @@
-// One set of cases for the window-system operations and for RegistryModule over the registry API,
-// run against the simulation natively and against user32 and the real registry under Wine: the
-// simulation must not drift from the platform.
+// The same cases for the window system and RegistryModule on the simulation natively and on user32
+// and the real registry under Wine: the simulation must not drift from the platform.
 #include <gtest/gtest.h>
 
 #ifdef _WIN32
@@ -28,10 +27,7 @@ struct Harness {
         DeliverPosted();
         return win32::FromHwnd(created.back());
     }
-    void DeliverPosted() {
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-    }
+    void DeliverPosted() { for (MSG message; PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageA(&message); }
 };
 #else
 // Every case closes what it opened, also when write value raises.
@@ -45,8 +41,7 @@ struct Harness : sim::SimPlatform {
 };
 #endif
 
-class WindowSystemContract : public ::testing::Test, protected Harness {
-protected:
+struct WindowSystemContract : ::testing::Test, Harness {
     // Visible, show state, size sum, and whether it is the window in front.
     std::string State(WindowHandle window) {
         WindowPlacement placement{};
@@ -55,17 +50,6 @@ protected:
                std::to_string(MeasureSizeSum(windows, window)) + (window && windows.GetForegroundWindow() == window ? " in front" : "");
     }
 };
-
-TEST_F(WindowSystemContract, ReadsTheFirst254CharactersOfTheTitleAndTheOuterSizeAndTakesTruthValues) {
-    const WindowHandle window = Create(std::string(300, 'x'), {100, 120, 500, 420}, true);
-    EXPECT_EQ(State(window), "1 1 700 in front");
-    char buffer[kTitleBufferSize];
-    EXPECT_EQ(windows.GetWindowTextA(window, buffer, kTitleMaxCount), 254);
-    EXPECT_EQ(ReadWindowTitle(windows, window), std::string(254, 'x'));
-    // EnableWindow answers whether the window was disabled before.
-    EXPECT_EQ((std::vector<bool>{windows.EnableWindow(window, kDisable) != 0, windows.EnableWindow(window, kEnable) != 0,
-                                 windows.EnableWindow(window, kDisable) != 0}), (std::vector<bool>{false, true, false}));
-}
 
 TEST_F(WindowSystemContract, PostedCloseArrivesLaterAndLeavesAHandleThatReadsZerosAndChangesNothing) {
     WindowHandle gone = Create("Contract Gone", {10, 10, 310, 210}, true);
@@ -80,10 +64,16 @@ TEST_F(WindowSystemContract, PostedCloseArrivesLaterAndLeavesAHandleThatReadsZer
                  windows.PostMessageA(gone, kWmClose, 0, 0) || windows.FindWindowA(nullptr, "Contract Gone"));
 }
 
-TEST_F(WindowSystemContract, HidingPassesTheForegroundOnAHiddenWindowIsFoundByItsWholeTitleAndRestoreBringsItBack) {
-    const WindowHandle first = Create("Contract First", {0, 0, 300, 200}, true);
+TEST_F(WindowSystemContract, ReadsAndChangesWindowsHidingPassesTheForegroundOnAndRestoreBringsBackTheNormalWindow) {
+    const WindowHandle first = Create(std::string(300, 'x'), {0, 0, 300, 200}, true);
     const WindowHandle second = Create("Contract Second", {30, 40, 330, 240}, true);
     EXPECT_EQ(State(second), "1 1 500 in front");
+    char buffer[kTitleBufferSize];  // the first 254 characters of the title
+    EXPECT_EQ(windows.GetWindowTextA(first, buffer, kTitleMaxCount), 254);
+    EXPECT_EQ(ReadWindowTitle(windows, first), std::string(254, 'x'));
+    // EnableWindow answers whether the window was disabled before.
+    EXPECT_EQ((std::vector<bool>{windows.EnableWindow(first, kDisable) != 0, windows.EnableWindow(first, kEnable) != 0,
+                                 windows.EnableWindow(first, kEnable) != 0}), (std::vector<bool>{false, true, false}));
     windows.ShowWindow(second, kSwShowMaximized);
     EXPECT_EQ(State(second).substr(0, 4), "1 3 ");
     EXPECT_NE(State(second), "1 3 500 in front");
@@ -100,9 +90,7 @@ TEST_F(WindowSystemContract, HidingPassesTheForegroundOnAHiddenWindowIsFoundByIt
 
 using namespace std::string_literals;
 
-class RegistryContract : public ::testing::Test {
-protected:
-    // Every case starts and ends without the scratch key.
+struct RegistryContract : ::testing::Test {
     RegistryContract() { RemoveScratch(); }
     ~RegistryContract() override { RemoveScratch(); }
     void RemoveScratch() { for (const std::string& path : {key_, level1_, scratch_}) registry_.DeleteKey(kHkeyLocalMachine, path); }
@@ -117,14 +105,13 @@ protected:
 
     Registry api_;
     RegistryModule registry_{api_};
-    const std::string scratch_ = "SOFTWARE\\VexorContractScratch";
-    const std::string level1_ = scratch_ + "\\Level1";
-    const std::string key_ = level1_ + "\\Level2";
+    const std::string scratch_ = "SOFTWARE\\VexorContractScratch", level1_ = scratch_ + "\\Level1", key_ = level1_ + "\\Level2";
 };
 
-TEST_F(RegistryContract, ReadDecodesEachTypeWithinTheStoredLengthAndFallsBackForTheRest) {
+TEST_F(RegistryContract, ReadDecodesEachTypeWithinTheStoredLengthAndFallsBackAndAReaderCannotChangeTheKey) {
     const RegistryValue fallback = std::int32_t{-7};
     EXPECT_EQ(Read("V0", fallback), fallback);  // no key
+    EXPECT_TRUE(registry_.DeleteKey(kHkeyLocalMachine, key_));  // a missing key is gone
     const std::string longText(5000, 'L');      // longer than the first query's buffer
     const std::string fullBuffer(1023, 'F');    // with its NUL as long as that buffer
     const std::tuple<std::uint32_t, std::string, RegistryValue> cases[] = {
@@ -143,40 +130,12 @@ TEST_F(RegistryContract, ReadDecodesEachTypeWithinTheStoredLengthAndFallsBackFor
     const std::optional<KeyListing> listing = registry_.Open(kHkeyLocalMachine, key_, kKeyRead).Values();
     ASSERT_TRUE(listing && listing->unreadable == 0 && listing->values.size() == std::size(cases));
     for (const NamedValue& value : listing->values) EXPECT_EQ(value.value, Read(value.name)) << value.name;
-}
-
-TEST_F(RegistryContract, KeyOpenedForReadingCannotChangeAndOneWithSubkeysCannotBeDeleted) {
-    EXPECT_TRUE(registry_.DeleteKey(kHkeyLocalMachine, key_));  // a missing key is gone
-    PutRaw("Window3", kRegSz, "t\0"s);
     const OpenedKey reader = registry_.Open(kHkeyLocalMachine, key_, kKeyRead);
-    EXPECT_FALSE(reader.Set("Window4", kRegSz, {0}));
-    EXPECT_FALSE(reader.DeleteValue("Window3"));
-    EXPECT_TRUE(registry_.OpenCreating(kHkeyLocalMachine, key_, kKeyWrite).DeleteValue("Window3"));
-    EXPECT_FALSE(registry_.DeleteKey(kHkeyLocalMachine, level1_));
-    EXPECT_TRUE(registry_.DeleteKey(kHkeyLocalMachine, key_));
-    EXPECT_FALSE(registry_.Open(kHkeyLocalMachine, key_, kKeyRead));
+    EXPECT_FALSE(reader.Set("V11", kRegSz, {0}) || reader.DeleteValue("V0"));
+    EXPECT_TRUE(registry_.OpenCreating(kHkeyLocalMachine, key_, kKeyWrite).DeleteValue("V0"));
+    EXPECT_FALSE(registry_.DeleteKey(kHkeyLocalMachine, level1_));  // it has a subkey
+    EXPECT_TRUE(registry_.DeleteKey(kHkeyLocalMachine, key_) && !registry_.Open(kHkeyLocalMachine, key_, kKeyRead));
     EXPECT_TRUE(registry_.Open(kHkeyLocalMachine, level1_, kKeyRead));  // created as the parent of key_
-}
-
-TEST_F(RegistryContract, EnumerationAndKeyInfoGiveTheLengthsThatBuffersNeed) {
-    PutRaw("Window12", kRegBinary, std::string(300, 'b'));
-    RegistryKey key = 0;
-    ASSERT_EQ(api_.RegOpenKeyExA(kHkeyLocalMachine, key_, kKeyRead, &key), kErrorSuccess);
-    char name[16];
-    std::uint8_t data[300];
-    std::uint32_t nameLength = 8, type = kRegNone, length = 300;  // no room for the name's NUL
-    EXPECT_EQ(api_.RegEnumValueA(key, 0, name, &nameLength, &type, data, &length), kErrorMoreData);
-    nameLength = 9;
-    length = 299;  // one byte short: the type and the length needed come back
-    EXPECT_EQ(api_.RegEnumValueA(key, 0, name, &nameLength, &type, data, &length), kErrorMoreData);
-    EXPECT_EQ(type, kRegBinary);
-    EXPECT_EQ(length, 300u);
-    EXPECT_EQ(api_.RegEnumValueA(key, 1, name, &nameLength, &type, data, &length), kErrorNoMoreItems);
-    api_.RegCloseKey(key);
-
-    PutRaw("Twenty characters!!!", kRegSz, "x\0"s);
-    const KeyInfo info = registry_.Open(kHkeyLocalMachine, key_, kKeyRead).Info().value();
-    EXPECT_EQ(std::tuple(info.values, info.longestName, info.longestData), std::tuple(2u, 20u, 300u));
 }
 
 }  // namespace

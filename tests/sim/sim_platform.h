@@ -53,7 +53,6 @@ public:
         scheduled_.push_back(std::make_unique<SimTimer>(*this, 0, std::move(action)));
         scheduled_.back()->Start(now_ + delayMs);
     }
-    // Runs every event due within durationMs from now, then sets the clock there.
     void RunFor(std::int64_t durationMs) {
         const std::int64_t end = now_ + durationMs;
         for (SimTimer* next = Next(); next && next->due <= end; next = Next()) PumpEvents();
@@ -119,8 +118,7 @@ struct WindowCall { std::string operation; WindowHandle window; std::int64_t num
 // Like user32 where the monitor relies on it, as the contract cases check.
 class SimWindowSystem : public WindowSystem {
 public:
-    // A top-level window above the others; a visible one takes the foreground. Handle 0 picks the
-    // next free value; a test may choose one (negative, or a closed window's).
+    // On top, in front when visible. Handle 0 picks a free value; a test may pick a negative or a closed one.
     WindowHandle Create(const std::string& title, WindowRect rect, bool visible = true, WindowHandle handle = 0) {
         while (handle == 0 || Exists(handle)) handle = lastHandle_ += 4;
         windows_[handle] = SimWindow{title, visible, true, kSwShowNormal, rect};
@@ -138,7 +136,6 @@ public:
         zOrder_.insert(zOrder_.begin(), window);
         foreground_ = window;
     }
-    void Maximize(WindowHandle window) { Show(window, kSwShowMaximized); }
     bool Exists(WindowHandle window) const { return windows_.count(window) != 0; }
     SimWindow& Window(WindowHandle window) { return windows_.at(window); }
 
@@ -189,10 +186,9 @@ public:
     }
     // Names compare without regard to case; hidden windows are found too.
     WindowHandle FindWindowA(const char*, const std::string& title) override {
-        for (WindowHandle window : zOrder_) {
-            if (strcasecmp(Window(window).title.c_str(), title.c_str()) == 0) return window;
-        }
-        return 0;
+        auto found = std::find_if(zOrder_.begin(), zOrder_.end(),
+                                  [&](WindowHandle w) { return strcasecmp(Window(w).title.c_str(), title.c_str()) == 0; });
+        return found == zOrder_.end() ? 0 : *found;
     }
 
 private:
@@ -215,9 +211,8 @@ private:
     WindowHandle lastHandle_ = 0x1001c;
 };
 
-// The platform's return codes: 2 for what is missing, 5 for what the access mask or the user's
-// rights do not allow, 234 with the needed length for a short buffer, 259 past the last value, no
-// deleting a key that has subkeys, names in any case. Values are listed in the order they came.
+// The platform's codes: 2 missing, 5 not allowed (by access mask, rights, or subkeys to a deleted key),
+// 234 with the length needed for a short buffer, 259 past the last value; names in any case.
 class SimRegistry : public RegistryApi {
     using U32 = std::uint32_t;
 
@@ -386,7 +381,6 @@ private:
 constexpr RegistryKey kMachine = 0x80000002;
 constexpr char kTitlesKey[] = "SOFTWARE\\Tessaly\\Popup\\Windows";
 
-// Program launch, tray icon requests and process end, in the order the program made them.
 struct SimShell : Shell {
     bool LaunchProgram(const std::string& path, int showStyle) override {
         launches.emplace_back(path, showStyle);

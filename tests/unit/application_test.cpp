@@ -53,9 +53,9 @@ struct SimApp : sim::SimPlatform {
         app.Viewer().GetSettings();
     }
     Texts Stored() { return registry.TextValues(sim::kMachine, sim::kTitlesKey); }
-    int Told(const std::string& part) const {
-        return static_cast<int>(std::count_if(toolkit.boxes.begin(), toolkit.boxes.end(),
-                                              [&](auto& box) { return box.text.find(part) != std::string::npos; }));
+    long Told(const std::string& part) const {
+        auto tells = [&](const sim::MessageBoxCall& box) { return box.text.find(part) != std::string::npos; };
+        return std::count_if(toolkit.boxes.begin(), toolkit.boxes.end(), tells);
     }
     Timer& Timer1() { return app.Viewer().GetMonitor().Timer1(); }
     void Fire(int control, ControlEvent event = ControlEvent::Click) { app.Viewer_ControlEvent(control, event); }
@@ -96,7 +96,7 @@ struct MonitorTest : AppTest {
     bool Visible(WindowHandle window) { return windows.Window(window).visible; }
     WindowHandle Tick(const std::string& title, WindowRect rect, bool maximized = false, WindowHandle handle = 0) {
         WindowHandle window = windows.Create(title, rect, true, handle);
-        if (maximized) windows.Maximize(window);
+        if (maximized) windows.ShowWindow(window, kSwShowMaximized);
         monitor_.Timer1_Timer();
         return window;
     }
@@ -126,8 +126,6 @@ TEST_F(MonitorTest, OnlyAVisibleWindowWithTheCaseSensitiveMarkerInTheTitleReadIs
         EXPECT_EQ(Visible(window), c.visible && !c.trapped) << c.title;
     }
     EXPECT_EQ(lists.LContained.Entries(), (Texts{"Internet Explorer", "Internet Explorer", "Win - Internet Explorer now", cut}));
-    Monitor another(toolkit, windows);
-    EXPECT_NE(LastPopup(), 0);  // one handle for the process: a new monitor keeps it
 }
 
 TEST_F(MonitorTest, AllowedTitleIsRetitledWithTheMarkerBeforeAnyMeasuring) {
@@ -187,10 +185,8 @@ TEST_F(MonitorTest, WindowOfALearnedSumBecomesKnownOncePerEqualEntryAndItsHandle
 TEST_F(MonitorTest, WhilePausedKnownWindowsStillTeachEachNewNonZeroSumOnce) {
     lists.OKWinSizes.Append(700);
     monitor_.Timer1().SetEnabled(false);
-    for (const WindowRect& rect : {WindowRect{10, 10, 510, 310}, {50, 50, 50, 50}, kBrowserRect, kPopupRect, {0, 0, 600, 200},
-                                   {0, 0, 700, 200}}) {
-        lists.OKWindows.Append(windows.Create("Home - Internet Explorer", rect));
-    }
+    const WindowRect known[] = {{10, 10, 510, 310}, {50, 50, 50, 50}, kBrowserRect, kPopupRect, {0, 0, 600, 200}, {0, 0, 700, 200}};
+    for (const WindowRect& rect : known) lists.OKWindows.Append(windows.Create("Home - Internet Explorer", rect));
     windows.Destroy(static_cast<WindowHandle>(lists.OKWindows.ValueAt(2)));  // closed: measures 0
     // Not known: teaches nothing; in front while paused: not trapped either.
     const WindowHandle stranger = windows.Create("Stranger - Internet Explorer", {0, 0, 1000, 1000});
@@ -226,48 +222,41 @@ TEST_F(AllowedTitlesTest, AValueThatGrewIsReadOnceMoreSkippedWhenItGrewAgainAndF
     EXPECT_FALSE(store_.Rewrite({"kept"}));
 }
 
-TEST_F(AllowedTitlesTest, LoadTakesADwordAsDigitsAndBytesUpToTheFirstZeroAndSkipsWhatGivesNoText) {
+TEST_F(AllowedTitlesTest, LoadTakesADwordAsDigitsAndBytesUpToTheFirstZeroAndRewriteStoresEachEntryAtItsPositionOnly) {
     Put("Window0", "");
     registry.Put(sim::kMachine, sim::kTitlesKey, "Window1", kRegDword, {0xFE, 0xFF, 0xFF, 0xFF});
     registry.Put(sim::kMachine, sim::kTitlesKey, "Window2", kRegBinary, {'A', 'd', 0, 'x'});
     registry.Put(sim::kMachine, sim::kTitlesKey, "Window3", 11, {1, 2, 3, 4, 5, 6, 7, 8});
     registry.Put(sim::kMachine, sim::kTitlesKey, "Window4", kRegBinary, {});
     Put("Window5", std::string(1 << 20, 'M'));
-    EXPECT_EQ(store_.Load(), (Texts{"-2", "Ad", std::string(1 << 20, 'M')}));
-}
-
-TEST_F(AllowedTitlesTest, RewriteStoresEveryNonEmptyEntryUnderItsPositionAndRemovesEveryOtherValue) {
-    for (const char* name : {"Window0", "Window5", "Window07", "window1", "Foo"}) Put(name, "old");
+    EXPECT_EQ(store_.Load(), (Texts{"-2", "Ad", std::string(1 << 20, 'M')}));  // what gives no text is skipped
+    for (const char* name : {"Window07", "window1", "Foo"}) Put(name, "old");
     const Texts list = {"A - Internet Explorer", "", "Same", "Same", "Caf\xE9"};
     EXPECT_TRUE(store_.Rewrite(list));
     EXPECT_EQ(Stored(), (Texts{"Window0=A - Internet Explorer", "Window2=Same", "Window3=Same", "Window4=Caf\xE9"}));
     // Over the same 4 titles, within 4 + 4: an open, a write a title, the key's information, one close.
     const long callsBefore = registry.calls;
-    EXPECT_TRUE(store_.Rewrite(list));
-    EXPECT_EQ(registry.calls - callsBefore, 4 + 3);
+    EXPECT_TRUE(store_.Rewrite(list) && registry.calls - callsBefore == 4 + 3);
     EXPECT_TRUE(store_.Rewrite({"", ""}) && store_.Load().empty());  // no title: no key, and the load makes none
     EXPECT_FALSE(registry.KeyExists(sim::kMachine, sim::kTitlesKey));
 }
 
-TEST(AllowedTitlesRewriteTest, CutShortOrRefusedAtAnyCallItKeepsEveryTitleAndSucceedsOnlyWhenComplete) {
+TEST_F(AllowedTitlesTest, CutShortOrRefusedAtAnyCallARewriteKeepsEveryTitleAndSucceedsOnlyWhenComplete) {
     // The commands' changes, with only the nth call refused (a failed write), then every call from the
-    // nth on (the process ended there).
+    // nth on (the process ended there), each over a fresh registry.
     const Texts before = {"A", "B", "A", "C", "D"};
     for (const Texts& after : {Texts{"A", "B", "A", "C", "D", "E"}, Texts{"B", "A", "C", "D"}, Texts{"A", "A", "C", "D"},
-                                Texts{"A", "B", "C", "D"}, Texts{"A", "B", "A", "D"}, Texts{"A", "B", "A", "C"}, Texts{"E"}, Texts{}}) {
+                               Texts{"A", "B", "C", "D"}, Texts{"A", "B", "A", "D"}, Texts{"A", "B", "A", "C"}, Texts{"E"}, Texts{}}) {
         bool finished = false;
         for (long n = 0; !finished; ++n) {
             for (const bool onlyThatCall : {true, false}) {
                 SCOPED_TRACE(::testing::PrintToString(after) + ", call " + std::to_string(n) + (onlyThatCall ? "" : " on"));
-                sim::SimRegistry registry;
-                RegistryModule module(registry);
-                AllowedTitleStore store(module, 32767);
-                ASSERT_TRUE(store.Rewrite(before));
-                long call = 0;
-                registry.refuse = [&] { return onlyThatCall ? call++ == n : call++ >= n; };
-                finished = store.Rewrite(after);
+                registry = sim::SimRegistry();
+                ASSERT_TRUE(store_.Rewrite(before));
+                registry.refuse = [&, call = 0L]() mutable { return onlyThatCall ? call++ == n : call++ >= n; };
+                finished = store_.Rewrite(after);
                 registry.refuse = nullptr;
-                const Texts titles = store.Load();
+                const Texts titles = store_.Load();
                 for (const std::string title : {"A", "B", "C", "D"}) {
                     auto count = [&](const Texts& list) { return std::count(list.begin(), list.end(), title); };
                     EXPECT_GE(count(titles), std::min(count(before), count(after))) << title << " lost";
@@ -276,6 +265,7 @@ TEST(AllowedTitlesRewriteTest, CutShortOrRefusedAtAnyCallItKeepsEveryTitleAndSuc
             }
         }
     }
+    registry = sim::SimRegistry();  // the keys left open where the process ended
 }
 
 using Notification = std::pair<std::uint32_t, TrayIconRecord>;
@@ -292,7 +282,7 @@ TEST_F(AppTest, StartupLoadsCaptionsSplashesWaitsLaunchesAndAddsTheIconInThatOrd
     WindowHandle browser = 0;
     shell.onLaunch = [&] {
         step("launch " + shell.launches[0].first + " " + std::to_string(shell.launches[0].second));
-        windows.Maximize(browser = windows.Create("Home - Internet Explorer", kLaunchedBrowserRect));
+        windows.ShowWindow(browser = windows.Create("Home - Internet Explorer", kLaunchedBrowserRect), kSwShowMaximized);
     };
     ASSERT_TRUE(app.Start());
     EXPECT_FALSE(app.Viewer().Visible() || shell.exitCode || shell.notifications.size() != 1);
@@ -328,14 +318,11 @@ TEST(StartupFailureTest, FailedStepIsToldByNameAndEndsTheProcessWithoutIconOrLat
             EXPECT_EQ(box.text, "Vexor 2003 could not create the timer of its size learning and cannot start.\n\nWindows may "
                       "be short of memory or window resources. Close some programs, then start Vexor 2003 again.");
         }
-        EXPECT_EQ(box.caption, "Vexor 2003");
-        EXPECT_EQ(box.style, kMbOk | kMbIconError);
-        EXPECT_NE(sim.shell.exitCode.value_or(0), 0);
-        EXPECT_EQ(sim.shell.launches.size(), refused < 0 ? 1u : 0u);
+        EXPECT_TRUE(box.caption == "Vexor 2003" && box.style == (kMbOk | kMbIconError));
+        EXPECT_TRUE(sim.shell.exitCode.value_or(0) != 0 && sim.shell.launches.size() == (refused < 0 ? 1u : 0u));
         // Only a splash whose timer runs is on screen: it closes itself while the message waits.
         EXPECT_EQ(app.Splash().IsOpen(), refused == 3);
-        app.TrayHost_Event(0, ControlEvent::TaskbarCreated);
-        app.TrayHost_Event(0, ControlEvent::ShowViewerRequest);
+        for (auto event : {ControlEvent::TaskbarCreated, ControlEvent::ShowViewerRequest}) app.TrayHost_Event(0, event);
         EXPECT_FALSE(!sim.shell.notifications.empty() || app.Tray().answering || app.Viewer().Visible());
     }
 }
@@ -347,13 +334,11 @@ TEST_F(AppTest, DuringStartupTheBrowserInFrontIsTheSnapshotAndRequestsWaitUntilT
     Host(ControlEvent::TaskbarCreated);
     toolkit.After(200, [&] { app.Splash().Close(); });  // the user's early close changes nothing
     toolkit.After(1000, [&] {
-        Host(ControlEvent::TaskbarCreated);
-        Host(ControlEvent::ShowViewerRequest);
+        for (auto event : {ControlEvent::TaskbarCreated, ControlEvent::ShowViewerRequest}) Host(event);
         EXPECT_FALSE(app.Viewer().Visible());
     });
     ASSERT_TRUE(app.Start());  // the tick at 1000 takes the snapshot inside start-up's wait
-    EXPECT_TRUE(app.Viewer().Visible());
-    EXPECT_TRUE(lists.OKWinSizes.Count() == 1 && lists.OKWinSizes.At(0) == "1200");
+    EXPECT_TRUE(app.Viewer().Visible() && lists.OKWinSizes.Count() == 1 && lists.OKWinSizes.At(0) == "1200");
     toolkit.RunFor(1000);
     EXPECT_EQ(windows.Window(LastPopup()).title, "Blank - Internet Explorer");  // another size: a pop-up
     shell.taskbarRunning = true;
@@ -374,18 +359,16 @@ TEST_F(AppTest, CancelTheSeparatorAndExitAnsweredNoChangeNothingButYesRemovesThe
     app.MenuItem_Click(TrayItem::mcancel);
     app.MenuItem_Click(TrayItem::mb);
     EXPECT_TRUE(toolkit.boxes.empty() && registry.calls == 0);
-    app.MenuItem_Click(TrayItem::mexit);  // answered No
+    app.MenuItem_Click(TrayItem::mexit);  // answered No; meanwhile the pop-up is trapped
     EXPECT_TRUE(Told("Are you sure you want to exit Vexor 2003?") == 1 && toolkit.boxes[0].style == (kMbYesNo | kMbIconQuestion));
-    EXPECT_FALSE(windows.Window(popup).visible);  // trapped while the question waited
-    EXPECT_FALSE(app.Viewer().Visible() || app.About().IsOpen() || shell.exitCode);
+    EXPECT_FALSE(windows.Window(popup).visible || app.Viewer().Visible() || app.About().IsOpen() || shell.exitCode);
     EXPECT_TRUE(Timer1().Enabled() && shell.notifications.empty());
     windows.calls.clear();
     toolkit.answers.push_back(kIdYes);
     app.MenuItem_Click(TrayItem::mexit);
-    EXPECT_EQ(shell.exitCode, 0);
     EXPECT_EQ(shell.notifications, (std::vector<Notification>{{2u, MakeTrayIconData(0x20044, 1, 7, 1, 0x3007, "")}}));
-    EXPECT_EQ(shell.iconRequestsAtEnd, 1u);  // the icon goes before the process does
-    EXPECT_TRUE(windows.calls.empty());  // no window asked to close, the pop-up left hidden
+    // The icon goes before the process does; no window is asked to close, the pop-up left hidden.
+    EXPECT_TRUE(shell.exitCode == 0 && shell.iconRequestsAtEnd == 1u && windows.calls.empty());
 }
 
 TEST_F(AppTest, AboutIsOneWindowLoadedOncePerOpeningWithEachNumbersOwnDigits) {
@@ -393,8 +376,8 @@ TEST_F(AppTest, AboutIsOneWindowLoadedOncePerOpeningWithEachNumbersOwnDigits) {
     app.About().changed = [&] { ++shown; };
     app.MenuItem_Click(TrayItem::mabout);
     app.MenuItem_Click(TrayItem::mabout);
-    EXPECT_EQ(versionReads * 10 + shown, 12);  // loaded once, shown (and brought forward) twice
-    EXPECT_EQ(app.About().VersionText(), "Version 1.1.5");
+    // Loaded once, shown (and brought forward) twice.
+    EXPECT_EQ(std::to_string(versionReads) + std::to_string(shown) + " " + app.About().VersionText(), "12 Version 1.1.5");
     app.About().Close();
     version = {65535, 10, 0};
     app.MenuItem_Click(TrayItem::mabout);
@@ -464,8 +447,7 @@ TEST_F(AppTest, ShowLastPopupAllowsItsCurrentTitleOnceRestoresItAndLeavesTheTrap
     Fire(kCmdShowId);  // it bears the marker now: no title to allow
     EXPECT_TRUE(windows.Window(popup).visible && windows.Window(popup).title == "Vexor Allowed Popup");
     EXPECT_EQ(Stored(), (Texts{"Window0=Kept", "Window1=New - Internet Explorer"}));
-    EXPECT_EQ(lists.LContained.Entries(), Texts{"Old - Internet Explorer"});
-    EXPECT_TRUE(LastPopup() == popup && Timer1().Enabled());
+    EXPECT_TRUE(lists.LContained.Entries() == Texts{"Old - Internet Explorer"} && LastPopup() == popup && Timer1().Enabled());
 }
 
 // Release and Delete hold the check while they work and put back its running or paused state.
@@ -534,17 +516,19 @@ TEST_F(AppTest, FailedSavesAreReportedAfterTheCheckRunsAgainAndReloadsShowWhatIs
     toolkit.answers.push_back(kIdYes);
     Fire(kLabel5Id);
     EXPECT_EQ(lists.OKPopups.Entries(), Texts{"Stored"});
-    EXPECT_EQ(Told("The allowed pop-ups could not be saved to the registry."), 5);
     for (const auto& box : toolkit.boxes) EXPECT_EQ(box.caption, "Vexor 2003");
-    EXPECT_EQ(Stored(), Texts{"Window0=Stored"});
+    EXPECT_TRUE(Told("The allowed pop-ups could not be saved to the registry.") == 5 && Stored() == Texts{"Window0=Stored"});
 }
 
-// A balloon request as the shell reads it: (message, size, flags, icon flags, "title|text").
-std::string Balloon(const std::pair<std::uint32_t, BalloonRecord>& request) {
-    const BalloonRecord& r = request.second;
-    auto text = [&](std::size_t offset) { return std::string(reinterpret_cast<const char*>(r.data()) + offset); };
-    return std::to_string(request.first) + " " + std::to_string(ReadTrayField(r, 0)) + " " + std::to_string(ReadTrayField(r, 12)) +
-           " " + std::to_string(ReadTrayField(r, 484)) + " " + text(420) + "|" + text(160);
+// The balloon requests as the shell reads them: "message size flags icon-flags title|text".
+Texts Balloons(const sim::SimShell& shell) {
+    Texts shown;
+    for (const auto& [message, r] : shell.balloons) {
+        auto text = [&, &r = r](std::size_t offset) { return std::string(reinterpret_cast<const char*>(r.data()) + offset); };
+        shown.push_back(std::to_string(message) + " " + std::to_string(ReadTrayField(r, 0)) + " " + std::to_string(ReadTrayField(r, 12)) +
+                        " " + std::to_string(ReadTrayField(r, 484)) + " " + text(420) + "|" + text(160));
+    }
+    return shown;
 }
 
 // NIM_MODIFY (1), 488 bytes, only NIF_INFO (16), the information icon without sound (17); a shown
@@ -561,12 +545,10 @@ TEST_F(AppTest, EachHiddenPopupIsToldInABalloonWhoseClickShowsAndAllowsIt) {
     TrapPopup(fits);
     Fire(kCmdPauseId);
     TrapPopup("Paused - Internet Explorer");
-    ASSERT_EQ(shell.balloons.size(), 6u);
-    EXPECT_EQ(Balloon(shell.balloons[5]), "1 488 16 17 Pop-up hidden|" + fits + line);
-    for (std::size_t i : {0, 2}) EXPECT_EQ(Balloon(shell.balloons[i]), "1 488 16 17 |");
-    EXPECT_EQ(Balloon(shell.balloons[1]), "1 488 16 17 Pop-up hidden|Ad - Internet Explorer" + line);
-    // The whole text fits the field of 256 with its 0 byte.
-    EXPECT_EQ(Balloon(shell.balloons[3]), "1 488 16 17 Pop-up hidden|" + longTitle.substr(0, 255 - line.size() - 3) + "..." + line);
+    // A long title is cut so that the whole text fits the field of 256 with its 0 byte.
+    const std::string cleared = "1 488 16 17 |", hidden = "1 488 16 17 Pop-up hidden|";
+    EXPECT_EQ(Balloons(shell), (Texts{cleared, hidden + "Ad - Internet Explorer" + line, cleared,
+                                      hidden + longTitle.substr(0, 255 - line.size() - 3) + "..." + line, cleared, hidden + fits + line}));
     Host(ControlEvent::IconNotification, 1029);
     EXPECT_TRUE(windows.Window(LastPopup()).visible && windows.Window(popup).title == "Ad - Internet Explorer");
     EXPECT_EQ(windows.Window(LastPopup()).title, "Vexor Allowed Popup");

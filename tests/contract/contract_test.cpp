@@ -129,6 +129,9 @@ TEST_F(RegistryContract, ReadDecodesEachTypeWithinTheStoredLengthAndFallsBackAnd
     // The listing in one pass gives every value as read value does.
     const std::optional<KeyListing> listing = registry_.Open(kHkeyLocalMachine, key_, kKeyRead).Values();
     ASSERT_TRUE(listing && listing->unreadable == 0 && listing->values.size() == std::size(cases));
+    // At least the lengths buffers need (the platform may count a text in two-byte characters).
+    const KeyInfo info = registry_.Open(kHkeyLocalMachine, key_, kKeyRead).Info().value();
+    EXPECT_TRUE(info.values == 11u && info.longestName == 3u && info.longestData >= 5001u) << info.longestData;
     for (const NamedValue& value : listing->values) EXPECT_EQ(value.value, Read(value.name)) << value.name;
     const OpenedKey reader = registry_.Open(kHkeyLocalMachine, key_, kKeyRead);
     EXPECT_FALSE(reader.Set("V11", kRegSz, {0}) || reader.DeleteValue("V0"));

@@ -23,11 +23,15 @@ struct Harness {
     ~Harness() { for (HWND window : created) DestroyWindow(window); }  // closed ones fail harmlessly
     WindowHandle Create(const std::string& title, WindowRect r, bool visible) {
         created.push_back(CreateWindowExA(0, "STATIC", title.c_str(), WS_OVERLAPPEDWINDOW | (visible ? WS_VISIBLE : 0),
-                                          r.left, r.top, r.right - r.left, r.bottom - r.top, nullptr, nullptr, nullptr, nullptr));
+                                          r.left, r.top, r.right - r.left, r.bottom - r.top, nullptr, nullptr, nullptr,
+                                          nullptr));
         DeliverPosted();
         return win32::FromHwnd(created.back());
     }
-    void DeliverPosted() { for (MSG message; PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageA(&message); }
+    void DeliverPosted() {
+        for (MSG message; PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);)
+            DispatchMessageA(&message);
+    }
 };
 #else
 // Every case closes what it opened, also when write value raises.
@@ -36,7 +40,9 @@ struct Registry : sim::SimRegistry {
 };
 
 struct Harness : sim::SimPlatform {
-    WindowHandle Create(const std::string& title, WindowRect rect, bool visible) { return windows.Create(title, rect, visible); }
+    WindowHandle Create(const std::string& title, WindowRect rect, bool visible) {
+        return windows.Create(title, rect, visible);
+    }
     void DeliverPosted() { toolkit.RunFor(0); }
 };
 #endif
@@ -47,7 +53,8 @@ struct WindowSystemContract : ::testing::Test, Harness {
         WindowPlacement placement{};
         windows.GetWindowPlacement(window, &placement);
         return std::to_string(windows.IsWindowVisible(window) != 0) + " " + std::to_string(placement.showCmd) + " " +
-               std::to_string(MeasureSizeSum(windows, window)) + (window && windows.GetForegroundWindow() == window ? " in front" : "");
+               std::to_string(MeasureSizeSum(windows, window)) +
+               (window && windows.GetForegroundWindow() == window ? " in front" : "");
     }
 };
 
@@ -58,7 +65,8 @@ TEST_F(WindowSystemContract, PostedCloseArrivesLaterAndLeavesAHandleThatReadsZer
     DeliverPosted();
     // A handle of no window (0: none in front) reads as hidden, untitled, of no show state and the
     // zero rectangle left as it was.
-    for (WindowHandle window : {gone, WindowHandle{0}}) EXPECT_EQ(State(window) + ReadWindowTitle(windows, window), "0 0 0");
+    for (WindowHandle window : {gone, WindowHandle{0}})
+        EXPECT_EQ(State(window) + ReadWindowTitle(windows, window), "0 0 0");
     WindowPlacement placement;
     EXPECT_FALSE(windows.GetWindowPlacement(gone, &placement) || windows.SetWindowTextA(gone, "Renamed") ||
                  windows.PostMessageA(gone, kWmClose, 0, 0) || windows.FindWindowA(nullptr, "Contract Gone"));
@@ -93,7 +101,10 @@ using namespace std::string_literals;
 struct RegistryContract : ::testing::Test {
     RegistryContract() { RemoveScratch(); }
     ~RegistryContract() override { RemoveScratch(); }
-    void RemoveScratch() { for (const std::string& path : {key_, level1_, scratch_}) registry_.DeleteKey(kHkeyLocalMachine, path); }
+    void RemoveScratch() {
+        for (const std::string& path : {key_, level1_, scratch_})
+            registry_.DeleteKey(kHkeyLocalMachine, path);
+    }
     RegistryValue Read(const std::string& name, const RegistryValue& fallback = EmptyValue{}) {
         return registry_.ReadValue(kHkeyLocalMachine, key_, name, fallback);
     }
@@ -105,7 +116,8 @@ struct RegistryContract : ::testing::Test {
 
     Registry api_;
     RegistryModule registry_{api_};
-    const std::string scratch_ = "SOFTWARE\\VexorContractScratch", level1_ = scratch_ + "\\Level1", key_ = level1_ + "\\Level2";
+    const std::string scratch_ = "SOFTWARE\\VexorContractScratch", level1_ = scratch_ + "\\Level1",
+                      key_ = level1_ + "\\Level2";
 };
 
 TEST_F(RegistryContract, ReadDecodesEachTypeWithinTheStoredLengthAndFallsBackAndAReaderCannotChangeTheKey) {
@@ -120,7 +132,8 @@ TEST_F(RegistryContract, ReadDecodesEachTypeWithinTheStoredLengthAndFallsBackAnd
         {kRegBinary, "h\0i"s, ByteSequence{0, {'h', 0, 'i'}, 1}}, {kRegBinary, "", ByteSequence{}},
         {kRegDword, "\x78\x56\x34\x12", std::int32_t{0x12345678}}, {kRegDword, "\x34\x12", std::int32_t{0x1234}},
         {11, "\1\0\0\0\0\0\0\0"s, fallback}};
-    for (std::size_t i = 0; i < std::size(cases); ++i) PutRaw("V" + std::to_string(i), std::get<0>(cases[i]), std::get<1>(cases[i]));
+    for (std::size_t i = 0; i < std::size(cases); ++i)
+        PutRaw("V" + std::to_string(i), std::get<0>(cases[i]), std::get<1>(cases[i]));
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         EXPECT_EQ(Read("v" + std::to_string(i), fallback), std::get<2>(cases[i])) << i;  // names in any case
     }

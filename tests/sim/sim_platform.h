@@ -32,7 +32,8 @@ public:
     // Of events due together, the one set up first runs. Nothing ever due again: a real program hangs.
     void PumpEvents() override {
         SimTimer* timer = Next();
-        if (!timer) throw std::logic_error("event pump: nothing will ever happen (no timer running, nothing scheduled)");
+        if (!timer)
+            throw std::logic_error("event pump: nothing will ever happen (no timer running, nothing scheduled)");
         now_ = std::max(now_, timer->due);
         timer->due += timer->interval;
         timer->enabled = timer->interval > 0;  // a scheduled action runs once
@@ -95,7 +96,8 @@ private:
 
     SimTimer* Next() const {
         auto first = std::min_element(timers_.begin(), timers_.end(), [](SimTimer* a, SimTimer* b) {
-            return std::make_tuple(!a->enabled, a->due, a->sequence) < std::make_tuple(!b->enabled, b->due, b->sequence);
+            return std::make_tuple(!a->enabled, a->due, a->sequence) <
+                   std::make_tuple(!b->enabled, b->due, b->sequence);
         });
         return first != timers_.end() && (*first)->enabled ? *first : nullptr;
     }
@@ -186,8 +188,9 @@ public:
     }
     // Names compare without regard to case; hidden windows are found too.
     WindowHandle FindWindowA(const char*, const std::string& title) override {
-        auto found = std::find_if(zOrder_.begin(), zOrder_.end(),
-                                  [&](WindowHandle w) { return strcasecmp(Window(w).title.c_str(), title.c_str()) == 0; });
+        auto found = std::find_if(zOrder_.begin(), zOrder_.end(), [&](WindowHandle w) {
+            return strcasecmp(Window(w).title.c_str(), title.c_str()) == 0;
+        });
         return found == zOrder_.end() ? 0 : *found;
     }
 
@@ -226,7 +229,8 @@ public:
     long calls = 0;
 
     // For tests, outside the counted calls. Put creates the key and its parents.
-    void Put(RegistryKey root, const std::string& path, const std::string& name, U32 type, std::vector<std::uint8_t> data) {
+    void Put(RegistryKey root, const std::string& path, const std::string& name, U32 type,
+             std::vector<std::uint8_t> data) {
         Set(CreatePath(root, path), name, type, std::move(data));
     }
     void PutText(RegistryKey root, const std::string& path, const std::string& name, const std::string& text) {
@@ -260,13 +264,15 @@ public:
         handles_[*key = nextHandle_++] = {FullPath(root, path), 0};
         return kErrorSuccess;
     }
-    long RegQueryValueExA(RegistryKey key, const std::string& name, U32* type, std::uint8_t* data, U32* length) override {
+    long RegQueryValueExA(RegistryKey key, const std::string& name, U32* type, std::uint8_t* data,
+                          U32* length) override {
         auto [error, k] = Access(key, kKeyQueryValue, true);
         if (!k) return error;
         auto value = Find(*k, name);
         return value == k->end() ? kErrorFileNotFound : GiveData(*value, type, data, length);
     }
-    long RegSetValueExA(RegistryKey key, const std::string& name, U32 type, const std::uint8_t* data, U32 length) override {
+    long RegSetValueExA(RegistryKey key, const std::string& name, U32 type, const std::uint8_t* data,
+                        U32 length) override {
         auto [error, k] = Access(key, kKeySetValue);
         if (k) Set(*k, name, type, std::vector<std::uint8_t>(data, data + length));
         return error;
@@ -276,7 +282,8 @@ public:
         const std::string full = FullPath(root, path);
         if (!keys_.count(full)) return kErrorFileNotFound;
         auto next = keys_.lower_bound(full + "\\");
-        if (WriteDenied(root) || (next != keys_.end() && next->first.rfind(full + "\\", 0) == 0)) return kErrorAccessDenied;
+        if (WriteDenied(root) || (next != keys_.end() && next->first.rfind(full + "\\", 0) == 0))
+            return kErrorAccessDenied;
         keys_.erase(full);
         return kErrorSuccess;
     }
@@ -328,7 +335,8 @@ private:
     using Key = std::vector<Value>;  // as they came, as they are listed
 
     static Key::iterator Find(Key& key, const std::string& name) {
-        return std::find_if(key.begin(), key.end(), [&](const Value& v) { return strcasecmp(v.name.c_str(), name.c_str()) == 0; });
+        return std::find_if(key.begin(), key.end(),
+                            [&](const Value& v) { return strcasecmp(v.name.c_str(), name.c_str()) == 0; });
     }
     static void Set(Key& key, const std::string& name, U32 type, std::vector<std::uint8_t> data) {
         auto value = Find(key, name);

@@ -46,7 +46,9 @@ struct SimApp : sim::SimPlatform {
         toolkit.RunFor(1000);
         return popup;
     }
-    void Put(const std::string& name, const std::string& text) { registry.PutText(sim::kMachine, sim::kTitlesKey, name, text); }
+    void Put(const std::string& name, const std::string& text) {
+        registry.PutText(sim::kMachine, sim::kTitlesKey, name, text);
+    }
     // Titles as an earlier run stored them, loaded into the list.
     void Store(const std::vector<std::pair<std::string, std::string>>& values) {
         for (const auto& [name, title] : values) Put(name, title);
@@ -125,7 +127,8 @@ TEST_F(MonitorTest, OnlyAVisibleWindowWithTheCaseSensitiveMarkerInTheTitleReadIs
         EXPECT_EQ(LastPopup() == window, c.trapped) << c.title;
         EXPECT_EQ(Visible(window), c.visible && !c.trapped) << c.title;
     }
-    EXPECT_EQ(lists.LContained.Entries(), (Texts{"Internet Explorer", "Internet Explorer", "Win - Internet Explorer now", cut}));
+    EXPECT_EQ(lists.LContained.Entries(),
+              (Texts{"Internet Explorer", "Internet Explorer", "Win - Internet Explorer now", cut}));
 }
 
 TEST_F(MonitorTest, AllowedTitleIsRetitledWithTheMarkerBeforeAnyMeasuring) {
@@ -158,7 +161,8 @@ TEST_F(MonitorTest, SnapshotRetitlesDisablesWaitsThenRecordsEnablesAndClosesAndI
     monitor_.Timer1_Timer();
     EXPECT_EQ(toolkit.Now(), 2000);
     EXPECT_TRUE(lists.OKWindows.Count() == 1 && lists.OKWindows.Contains(browser) && lists.OKWinSizes.At(0) == "1400");
-    EXPECT_EQ(Steps(), (Texts{"ShowWindow 9", "SetWindowTextA 0", "EnableWindow 0", "EnableWindow -1", "PostMessageA 16"}));
+    EXPECT_EQ(Steps(),
+              (Texts{"ShowWindow 9", "SetWindowTextA 0", "EnableWindow 0", "EnableWindow -1", "PostMessageA 16"}));
     EXPECT_TRUE(windows.Exists(browser));  // the close request arrives at the next turn
     toolkit.RunFor(0);
     EXPECT_FALSE(windows.Exists(browser));
@@ -185,7 +189,8 @@ TEST_F(MonitorTest, WindowOfALearnedSumBecomesKnownOncePerEqualEntryAndItsHandle
 TEST_F(MonitorTest, WhilePausedKnownWindowsStillTeachEachNewNonZeroSumOnce) {
     lists.OKWinSizes.Append(700);
     monitor_.Timer1().SetEnabled(false);
-    const WindowRect known[] = {{10, 10, 510, 310}, {50, 50, 50, 50}, kBrowserRect, kPopupRect, {0, 0, 600, 200}, {0, 0, 700, 200}};
+    const WindowRect known[] = {{10, 10, 510, 310}, {50, 50, 50, 50}, kBrowserRect,
+                                kPopupRect,         {0, 0, 600, 200}, {0, 0, 700, 200}};
     for (const WindowRect& rect : known) lists.OKWindows.Append(windows.Create("Home - Internet Explorer", rect));
     windows.Destroy(static_cast<WindowHandle>(lists.OKWindows.ValueAt(2)));  // closed: measures 0
     // Not known: teaches nothing; in front while paused: not trapped either.
@@ -245,12 +250,14 @@ TEST_F(AllowedTitlesTest, CutShortOrRefusedAtAnyCallARewriteKeepsEveryTitleAndSu
     // The commands' changes, with only the nth call refused (a failed write), then every call from the
     // nth on (the process ended there), each over a fresh registry.
     const Texts before = {"A", "B", "A", "C", "D"};
-    for (const Texts& after : {Texts{"A", "B", "A", "C", "D", "E"}, Texts{"B", "A", "C", "D"}, Texts{"A", "A", "C", "D"},
-                               Texts{"A", "B", "C", "D"}, Texts{"A", "B", "A", "D"}, Texts{"A", "B", "A", "C"}, Texts{"E"}, Texts{}}) {
+    for (const Texts& after :
+         {Texts{"A", "B", "A", "C", "D", "E"}, Texts{"B", "A", "C", "D"}, Texts{"A", "A", "C", "D"},
+          Texts{"A", "B", "C", "D"}, Texts{"A", "B", "A", "D"}, Texts{"A", "B", "A", "C"}, Texts{"E"}, Texts{}}) {
         bool finished = false;
         for (long n = 0; !finished; ++n) {
             for (const bool onlyThatCall : {true, false}) {
-                SCOPED_TRACE(::testing::PrintToString(after) + ", call " + std::to_string(n) + (onlyThatCall ? "" : " on"));
+                SCOPED_TRACE(::testing::PrintToString(after) + ", call " + std::to_string(n) +
+                             (onlyThatCall ? "" : " on"));
                 registry = sim::SimRegistry();
                 ASSERT_TRUE(store_.Rewrite(before));
                 registry.refuse = [&, call = 0L]() mutable { return onlyThatCall ? call++ == n : call++ >= n; };
@@ -261,7 +268,8 @@ TEST_F(AllowedTitlesTest, CutShortOrRefusedAtAnyCallARewriteKeepsEveryTitleAndSu
                     auto count = [&](const Texts& list) { return std::count(list.begin(), list.end(), title); };
                     EXPECT_GE(count(titles), std::min(count(before), count(after))) << title << " lost";
                 }
-                EXPECT_TRUE(!finished || titles == after) << "success reported with " << ::testing::PrintToString(titles);
+                EXPECT_TRUE(!finished || titles == after)
+                    << "success reported with " << ::testing::PrintToString(titles);
             }
         }
     }
@@ -276,19 +284,22 @@ TEST_F(AppTest, StartupLoadsCaptionsSplashesWaitsLaunchesAndAddsTheIconInThatOrd
     Texts steps;
     auto step = [&](const std::string& what) {
         steps.push_back(what + " at " + std::to_string(toolkit.Now()) + ": " + std::to_string(lists.OKPopups.Count()) +
-                        " titles, " + app.Viewer().Caption() + ", " + std::to_string(shell.notifications.size()) + " icons");
+                        " titles, " + app.Viewer().Caption() + ", " + std::to_string(shell.notifications.size()) +
+                        " icons");
     };
     app.Splash().changed = [&] { step(app.Splash().IsOpen() ? "splash" : "splash closed"); };
     WindowHandle browser = 0;
     shell.onLaunch = [&] {
         step("launch " + shell.launches[0].first + " " + std::to_string(shell.launches[0].second));
-        windows.ShowWindow(browser = windows.Create("Home - Internet Explorer", kLaunchedBrowserRect), kSwShowMaximized);
+        windows.ShowWindow(browser = windows.Create("Home - Internet Explorer", kLaunchedBrowserRect),
+                           kSwShowMaximized);
     };
     ASSERT_TRUE(app.Start());
     EXPECT_FALSE(app.Viewer().Visible() || shell.exitCode || shell.notifications.size() != 1);
     EXPECT_EQ(steps, (Texts{"splash at 0: 1 titles, Vexor 2003 Popup Viewer, 0 icons",
                             "splash closed at 1000: 1 titles, Vexor 2003 Popup Viewer, 0 icons",
-                            "launch c:\\program files\\internet explorer\\iexplore.exe 1 at 2000: 1 titles, Vexor 2003 Popup Viewer, 0 icons"}));
+                            "launch c:\\program files\\internet explorer\\iexplore.exe 1 at 2000: "
+                            "1 titles, Vexor 2003 Popup Viewer, 0 icons"}));
     Timer& settle = app.Viewer().GetMonitor().Delaying();
     toolkit.refuseStart = [&](const Timer& timer) { return &timer == &settle; };
     toolkit.RunFor(2000);  // the tick at 3000 restores it, the one at 4000 measures it
@@ -300,22 +311,26 @@ TEST_F(AppTest, StartupLoadsCaptionsSplashesWaitsLaunchesAndAddsTheIconInThatOrd
 
 TEST(StartupFailureTest, FailedStepIsToldByNameAndEndsTheProcessWithoutIconOrLaterRequests) {
     // Timers by the order they start in (the viewer's two, the splash's, the settle delay's); -1: no browser.
-    const std::pair<int, const char*> cases[] = {
-        {0, "the timer of its size learning"}, {1, "the timer of its foreground check"}, {2, "the timer of its splash window"},
-        {3, "the timer of its settle delay"}, {-1, "c:\\program files\\internet explorer\\iexplore.exe"}};
+    const std::pair<int, const char*> cases[] = {{0, "the timer of its size learning"},
+                                                 {1, "the timer of its foreground check"},
+                                                 {2, "the timer of its splash window"},
+                                                 {3, "the timer of its settle delay"},
+                                                 {-1, "c:\\program files\\internet explorer\\iexplore.exe"}};
     for (const auto& [refused, what] : cases) {
         SCOPED_TRACE(what);
         sim::SimPlatform sim;
         int starts = 0;
         sim.toolkit.refuseStart = [&, refused = refused](const Timer&) { return starts++ == refused; };
         sim.shell.browserInstalled = refused >= 0;
-        Application app(PlatformServices{sim.toolkit, sim.windows, sim.registry, sim.shell, [] { return ProgramVersion{}; }});
+        Application app(
+            PlatformServices{sim.toolkit, sim.windows, sim.registry, sim.shell, [] { return ProgramVersion{}; }});
         EXPECT_FALSE(app.Start());
         ASSERT_EQ(sim.toolkit.boxes.size(), 1u);
         const sim::MessageBoxCall& box = sim.toolkit.boxes[0];
         EXPECT_NE(box.text.find(what), std::string::npos);
         if (refused == 0) {
-            EXPECT_EQ(box.text, "Vexor 2003 could not create the timer of its size learning and cannot start.\n\nWindows may "
+            EXPECT_EQ(box.text,
+                      "Vexor 2003 could not create the timer of its size learning and cannot start.\n\nWindows may "
                       "be short of memory or window resources. Close some programs, then start Vexor 2003 again.");
         }
         EXPECT_TRUE(box.caption == "Vexor 2003" && box.style == (kMbOk | kMbIconError));
@@ -329,7 +344,9 @@ TEST(StartupFailureTest, FailedStepIsToldByNameAndEndsTheProcessWithoutIconOrLat
 
 TEST_F(AppTest, DuringStartupTheBrowserInFrontIsTheSnapshotAndRequestsWaitUntilTheIconStep) {
     windows.Create("Mail - Internet Explorer", {0, 0, 700, 500});
-    shell.onLaunch = [this] { toolkit.After(300, [this] { windows.Create("Blank - Internet Explorer", kLaunchedBrowserRect); }); };
+    shell.onLaunch = [this] {
+        toolkit.After(300, [this] { windows.Create("Blank - Internet Explorer", kLaunchedBrowserRect); });
+    };
     shell.taskbarRunning = false;  // started before the taskbar: the first add fails
     Host(ControlEvent::TaskbarCreated);
     toolkit.After(200, [&] { app.Splash().Close(); });  // the user's early close changes nothing
@@ -344,7 +361,8 @@ TEST_F(AppTest, DuringStartupTheBrowserInFrontIsTheSnapshotAndRequestsWaitUntilT
     shell.taskbarRunning = true;
     Host(ControlEvent::TaskbarCreated);  // start-up's add and this one, none before
     // Callback WM_MOUSEMOVE, which the host window decodes; flags 7: callback, icon and tip.
-    EXPECT_EQ(shell.notifications, (std::vector<Notification>(2, {0u, MakeTrayIconData(0x20044, 1, 7, 512, 0x3007, "Vexor 2003")})));
+    EXPECT_EQ(shell.notifications,
+              (std::vector<Notification>(2, {0u, MakeTrayIconData(0x20044, 1, 7, 512, 0x3007, "Vexor 2003")})));
     Fire(kCmdHideId);
     Host(ControlEvent::ShowViewerRequest);
     EXPECT_TRUE(app.Tray().answering && app.Viewer().Visible());
@@ -360,7 +378,8 @@ TEST_F(AppTest, CancelTheSeparatorAndExitAnsweredNoChangeNothingButYesRemovesThe
     app.MenuItem_Click(TrayItem::mb);
     EXPECT_TRUE(toolkit.boxes.empty() && registry.calls == 0);
     app.MenuItem_Click(TrayItem::mexit);  // answered No; meanwhile the pop-up is trapped
-    EXPECT_TRUE(Told("Are you sure you want to exit Vexor 2003?") == 1 && toolkit.boxes[0].style == (kMbYesNo | kMbIconQuestion));
+    EXPECT_TRUE(Told("Are you sure you want to exit Vexor 2003?") == 1 &&
+                toolkit.boxes[0].style == (kMbYesNo | kMbIconQuestion));
     EXPECT_FALSE(windows.Window(popup).visible || app.Viewer().Visible() || app.About().IsOpen() || shell.exitCode);
     EXPECT_TRUE(Timer1().Enabled() && shell.notifications.empty());
     windows.calls.clear();
@@ -377,7 +396,8 @@ TEST_F(AppTest, AboutIsOneWindowLoadedOncePerOpeningWithEachNumbersOwnDigits) {
     app.MenuItem_Click(TrayItem::mabout);
     app.MenuItem_Click(TrayItem::mabout);
     // Loaded once, shown (and brought forward) twice.
-    EXPECT_EQ(std::to_string(versionReads) + std::to_string(shown) + " " + app.About().VersionText(), "12 Version 1.1.5");
+    EXPECT_EQ(std::to_string(versionReads) + std::to_string(shown) + " " + app.About().VersionText(),
+              "12 Version 1.1.5");
     app.About().Close();
     version = {65535, 10, 0};
     app.MenuItem_Click(TrayItem::mabout);
@@ -410,7 +430,8 @@ TEST_F(AppTest, EachRemainingRowRunsItsOwnHandlerAndTheBackgroundResetsEveryHigh
     std::uint32_t message = 0;
     app.Tray().showMenu = [&] { menus.insert(message); };
     app.Viewer().changed = [&] { shows.insert(message); };
-    for (; message < 1100; message += message == 1099 ? 70000 : 1) Host(ControlEvent::IconNotification, static_cast<int>(message));
+    for (; message < 1100; message += message == 1099 ? 70000 : 1)
+        Host(ControlEvent::IconNotification, static_cast<int>(message));
     EXPECT_EQ(menus, std::set<std::uint32_t>{517});
     EXPECT_EQ(shows, std::set<std::uint32_t>{515});
     Store({{"Window0", "Kept"}});
@@ -447,7 +468,8 @@ TEST_F(AppTest, ShowLastPopupAllowsItsCurrentTitleOnceRestoresItAndLeavesTheTrap
     Fire(kCmdShowId);  // it bears the marker now: no title to allow
     EXPECT_TRUE(windows.Window(popup).visible && windows.Window(popup).title == "Vexor Allowed Popup");
     EXPECT_EQ(Stored(), (Texts{"Window0=Kept", "Window1=New - Internet Explorer"}));
-    EXPECT_TRUE(lists.LContained.Entries() == Texts{"Old - Internet Explorer"} && LastPopup() == popup && Timer1().Enabled());
+    EXPECT_TRUE(lists.LContained.Entries() == Texts{"Old - Internet Explorer"} && LastPopup() == popup &&
+                Timer1().Enabled());
 }
 
 // Release and Delete hold the check while they work and put back its running or paused state.
@@ -474,7 +496,8 @@ TEST_F(AppTest, ReleaseRestoresAWindowOfTheSelectedTitleAllowsItAgainAndDropsOnl
     Fire(kCmdPauseId);
     Fire(kCmdViewId);  // the twin left: its title is allowed a second time
     EXPECT_FALSE(Timer1().Enabled());
-    EXPECT_EQ(lists.OKPopups.Entries(), (Texts{"Twin - Internet Explorer", "Other - Internet Explorer", "Twin - Internet Explorer"}));
+    EXPECT_EQ(lists.OKPopups.Entries(),
+              (Texts{"Twin - Internet Explorer", "Other - Internet Explorer", "Twin - Internet Explorer"}));
 }
 
 TEST_F(AppTest, DeleteRemovesOnlyTheSelectedEntryAndDeleteAllAsksFirstAndSparesTheTrappedList) {
@@ -517,16 +540,20 @@ TEST_F(AppTest, FailedSavesAreReportedAfterTheCheckRunsAgainAndReloadsShowWhatIs
     Fire(kLabel5Id);
     EXPECT_EQ(lists.OKPopups.Entries(), Texts{"Stored"});
     for (const auto& box : toolkit.boxes) EXPECT_EQ(box.caption, "Vexor 2003");
-    EXPECT_TRUE(Told("The allowed pop-ups could not be saved to the registry.") == 5 && Stored() == Texts{"Window0=Stored"});
+    EXPECT_TRUE(Told("The allowed pop-ups could not be saved to the registry.") == 5 &&
+                Stored() == Texts{"Window0=Stored"});
 }
 
 // The balloon requests as the shell reads them: "message size flags icon-flags title|text".
 Texts Balloons(const sim::SimShell& shell) {
     Texts shown;
     for (const auto& [message, r] : shell.balloons) {
-        auto text = [&, &r = r](std::size_t offset) { return std::string(reinterpret_cast<const char*>(r.data()) + offset); };
-        shown.push_back(std::to_string(message) + " " + std::to_string(ReadTrayField(r, 0)) + " " + std::to_string(ReadTrayField(r, 12)) +
-                        " " + std::to_string(ReadTrayField(r, 484)) + " " + text(420) + "|" + text(160));
+        auto text = [&, &r = r](std::size_t offset) {
+            return std::string(reinterpret_cast<const char*>(r.data()) + offset);
+        };
+        shown.push_back(std::to_string(message) + " " + std::to_string(ReadTrayField(r, 0)) + " " +
+                        std::to_string(ReadTrayField(r, 12)) + " " + std::to_string(ReadTrayField(r, 484)) + " " +
+                        text(420) + "|" + text(160));
     }
     return shown;
 }
@@ -548,7 +575,8 @@ TEST_F(AppTest, EachHiddenPopupIsToldInABalloonWhoseClickShowsAndAllowsIt) {
     // A long title is cut so that the whole text fits the field of 256 with its 0 byte.
     const std::string cleared = "1 488 16 17 |", hidden = "1 488 16 17 Pop-up hidden|";
     EXPECT_EQ(Balloons(shell), (Texts{cleared, hidden + "Ad - Internet Explorer" + line, cleared,
-                                      hidden + longTitle.substr(0, 255 - line.size() - 3) + "..." + line, cleared, hidden + fits + line}));
+                                      hidden + longTitle.substr(0, 255 - line.size() - 3) + "..." + line, cleared,
+                                      hidden + fits + line}));
     Host(ControlEvent::IconNotification, 1029);
     EXPECT_TRUE(windows.Window(LastPopup()).visible && windows.Window(popup).title == "Ad - Internet Explorer");
     EXPECT_EQ(windows.Window(LastPopup()).title, "Vexor Allowed Popup");
@@ -559,7 +587,8 @@ TEST_F(AppTest, EachHiddenPopupIsToldInABalloonWhoseClickShowsAndAllowsIt) {
 TEST(NoticeSwitchTest, ReadAtStartToggledFromTheMenuAndSavedForTheUser) {
     const RegistryKey user = 0x80000001;
     const char* key = "Software\\Tessaly\\Popup";
-    const std::pair<std::uint32_t, std::vector<std::uint8_t>> stored[] = {{kRegNone, {}}, {kRegDword, {0, 0, 0, 0}}, {kRegSz, {'0', 0}}};
+    const std::pair<std::uint32_t, std::vector<std::uint8_t>> stored[] = {
+        {kRegNone, {}}, {kRegDword, {0, 0, 0, 0}}, {kRegSz, {'0', 0}}};
     for (const auto& [type, data] : stored) {
         SimApp sim;
         if (type != kRegNone) sim.registry.Put(user, key, "NotifyWhenHiding", type, data);
@@ -569,7 +598,8 @@ TEST(NoticeSwitchTest, ReadAtStartToggledFromTheMenuAndSavedForTheUser) {
         sim.trayChanges = 0;
         sim.app.MenuItem_Click(TrayItem::mnotify);
         EXPECT_GT(sim.trayChanges, 0) << "the check mark not told";
-        EXPECT_EQ(RegistryModule(sim.registry).ReadValue(user, key, "NotifyWhenHiding"), RegistryValue(std::int32_t{!on}));
+        EXPECT_EQ(RegistryModule(sim.registry).ReadValue(user, key, "NotifyWhenHiding"),
+                  RegistryValue(std::int32_t{!on}));
         sim.TrapPopup("Ad - Internet Explorer");
         EXPECT_EQ(sim.shell.balloons.size(), on ? 0u : 2u) << type;
     }
@@ -585,36 +615,61 @@ TEST(NoticeSwitchTest, ReadAtStartToggledFromTheMenuAndSavedForTheUser) {
 TEST(PlacementTest, WiderTextsKeepTheTablesGapsAndMarginsAndWidenTheWindow) {
     using Spans = std::map<int, std::pair<int, int>>;  // left, width; 0: the client width
     auto place = [](int wider) {
-        const ViewerPlacement p = PlaceViewer(96, {{kCmdDeleteId, 31 + wider}, {kLabel5Id, 45 + wider}, {kCmdShowId, 84 + wider},
-                                                   {kCmdPauseId, 30 + wider}, {kLabel1Id, 166 + wider}});
+        const ViewerPlacement p = PlaceViewer(96, {{kCmdDeleteId, 31 + wider},
+                                                   {kLabel5Id, 45 + wider},
+                                                   {kCmdShowId, 84 + wider},
+                                                   {kCmdPauseId, 30 + wider},
+                                                   {kLabel1Id, 166 + wider}});
         Spans spans{{0, {p.clientWidth, 0}}};
-        for (const auto& [id, span] : p.controls) spans[id] = {span.left, span.width};
+        for (const auto& [id, span] : p.controls)
+            spans[id] = {span.left, span.width};
         return spans;
     };
-    EXPECT_EQ(place(0), (Spans{{0, {246, 0}}, {kCmdDeleteId, {8, 31}}, {kLabel5Id, {48, 45}}, {kCmdShowId, {104, 84}},
-                               {kCmdPauseId, {200, 30}}, {kLabel1Id, {8, 166}}, {kCmdHideId, {189, 49}}, {kOKPopupsId, {8, 230}}}));
-    EXPECT_EQ(place(20), (Spans{{0, {314, 0}}, {kCmdDeleteId, {8, 51}}, {kLabel5Id, {68, 65}}, {kCmdShowId, {144, 104}},
-                                {kCmdPauseId, {260, 50}}, {kLabel1Id, {8, 186}}, {kCmdHideId, {257, 49}}, {kOKPopupsId, {8, 298}}}));
-    EXPECT_EQ(std::make_pair(PlaceSplash(96, 193).clientWidth, PlaceSplash(96, 250).clientWidth), std::make_pair(258, 315));
+    EXPECT_EQ(place(0), (Spans{{0, {246, 0}},
+                               {kCmdDeleteId, {8, 31}},
+                               {kLabel5Id, {48, 45}},
+                               {kCmdShowId, {104, 84}},
+                               {kCmdPauseId, {200, 30}},
+                               {kLabel1Id, {8, 166}},
+                               {kCmdHideId, {189, 49}},
+                               {kOKPopupsId, {8, 230}}}));
+    EXPECT_EQ(place(20), (Spans{{0, {314, 0}},
+                                {kCmdDeleteId, {8, 51}},
+                                {kLabel5Id, {68, 65}},
+                                {kCmdShowId, {144, 104}},
+                                {kCmdPauseId, {260, 50}},
+                                {kLabel1Id, {8, 186}},
+                                {kCmdHideId, {257, 49}},
+                                {kOKPopupsId, {8, 298}}}));
+    EXPECT_EQ(std::make_pair(PlaceSplash(96, 193).clientWidth, PlaceSplash(96, 250).clientWidth),
+              std::make_pair(258, 315));
     EXPECT_EQ(TwipsToPixels(2835, 144), 284);  // 283.5: rounded
     // The keyboard's order, and the tray menu: its captions in order, the default item bold.
     std::map<int, std::string> tabOrder;
     for (const ControlSpec& row : kViewerLayout) if (row.tabIndex >= 0) tabOrder[row.tabIndex] = row.name;
-    EXPECT_EQ(tabOrder, (std::map<int, std::string>{{0, "OKPopups"}, {1, "cmddelete"}, {2, "Label5"}, {3, "cmdshow"}, {4, "cmdpause"}, {5, "cmdhide"}}));
+    EXPECT_EQ(tabOrder,
+              (std::map<int, std::string>{
+                  {0, "OKPopups"}, {1, "cmddelete"}, {2, "Label5"}, {3, "cmdshow"}, {4, "cmdpause"}, {5, "cmdhide"}}));
     Texts menu;
-    for (const MenuItemSpec& item : kTrayMenuItems) menu.push_back(item.caption + std::string(item.isDefault ? " (bold)" : ""));
-    EXPECT_EQ(menu, (Texts{"Popup Viewer (bold)", "Show Last Popup", "Pause", "Notify When Hiding", "-", "About", "Exit", "Cancel"}));
+    for (const MenuItemSpec& item : kTrayMenuItems)
+        menu.push_back(item.caption + std::string(item.isDefault ? " (bold)" : ""));
+    EXPECT_EQ(menu, (Texts{"Popup Viewer (bold)", "Show Last Popup", "Pause", "Notify When Hiding", "-", "About",
+                           "Exit", "Cancel"}));
 }
 
 TEST(TrayIconRecordTest, NumbersAreLittleEndianAfterTheSizeAndTheTipIsCutTo63ThenZeroThenSpaces) {
-    const std::uint8_t head[] = {88, 0, 0, 0, 0xFC, 0xFF, 0xFF, 0xFF, 1, 0, 0, 0, 7, 0, 0, 0, 0, 2, 0, 0, 0xF0, 0xDE, 0xBC, 0x9A};
-    for (const std::string& tip : {std::string(), std::string("Vexor 2003"), std::string(63, 'x'), std::string(100, 'y')}) {
+    const std::uint8_t head[] = {88, 0, 0, 0, 0xFC, 0xFF, 0xFF, 0xFF, 1,    0,    0,    0,
+                                 7,  0, 0, 0, 0,    2,    0,    0,    0xF0, 0xDE, 0xBC, 0x9A};
+    for (const std::string& tip :
+         {std::string(), std::string("Vexor 2003"), std::string(63, 'x'), std::string(100, 'y')}) {
         const TrayIconRecord record = MakeTrayIconData(0xFFFFFFFC, 1, 7, 512, 0x9ABCDEF0, tip);
         EXPECT_TRUE(std::equal(std::begin(head), std::end(head), record.begin()));
-        const std::uint32_t fields[] = {88, 0xFFFFFFFC, 1, 7, 512, 0x9ABCDEF0};  // read back as the 64-bit build reads them
+        const std::uint32_t fields[] = {88, 0xFFFFFFFC, 1,
+                                        7,  512,        0x9ABCDEF0};  // read back as the 64-bit build reads them
         for (std::size_t i = 0; i < 6; ++i) EXPECT_EQ(ReadTrayField(record, 4 * i), fields[i]);
         const std::size_t length = std::min<std::size_t>(tip.size(), 63);
-        EXPECT_EQ(std::string(record.begin() + 24, record.end()), tip.substr(0, length) + '\0' + std::string(63 - length, ' '));
+        EXPECT_EQ(std::string(record.begin() + 24, record.end()),
+                  tip.substr(0, length) + '\0' + std::string(63 - length, ' '));
     }
 }
 

@@ -5,8 +5,10 @@
 //   VEXOR_DEMO_HOME     "width,height,title" of the first window (default 800,600,
 //                       "Vexor Demo Home - Internet Explorer")
 //   VEXOR_DEMO_WINDOWS  "delay,width,height,title;..." windows opened delay ms after the start
-// Every window closes on WM_CLOSE. The program runs until its last window is gone and no window
-// is left to open, so it outlives the snapshot that closes its first window.
+// It takes no address on its command line: started with one (a path cut at its first space by a
+// missing quote, say), it opens nothing and ends with exit code 2. Every window closes on
+// WM_CLOSE. The program runs until its last window is gone and no window is left to open, so it
+// outlives the snapshot that closes its first window.
 #include <windows.h>
 
 #include <cstdlib>
@@ -99,7 +101,8 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int showCommand) {
+    if (arguments != nullptr && *arguments != '\0') return 2;
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = WindowProc;
     windowClass.hInstance = instance;

@@ -16,6 +16,8 @@
 
 namespace vexor::e2e {
 
+// Where the program keeps the allowed titles, under HKEY_LOCAL_MACHINE.
+constexpr char kTitlesKey[] = "SOFTWARE\\Tessaly\\Popup\\Windows";
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD deadlineMs) {
     const DWORD start = GetTickCount();
@@ -167,15 +169,7 @@ POINT ControlMiddle(HWND parent, int controlId) {
     return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
-}  // namespace
-
-void PointAt(HWND parent, int controlId) { MoveTo(ControlMiddle(parent, controlId)); }
-
-void PointTo(HWND window, POINT client) {
-    ClientToScreen(window, &client);
-    MoveTo(client);
-}
-
+// A press and a release of the left button at a point of a window's client area.
 void Click(HWND window, POINT client) {
     ClientToScreen(window, &client);
     MoveTo(client);
@@ -183,6 +177,15 @@ void Click(HWND window, POINT client) {
     Pause(100);
     INPUT buttons[2] = {MouseAt(client, MOUSEEVENTF_LEFTDOWN), MouseAt(client, MOUSEEVENTF_LEFTUP)};
     SendInput(2, buttons, sizeof(INPUT));
+}
+
+}  // namespace
+
+void PointAt(HWND parent, int controlId) { MoveTo(ControlMiddle(parent, controlId)); }
+
+void PointTo(HWND window, POINT client) {
+    ClientToScreen(window, &client);
+    MoveTo(client);
 }
 
 void ClickControl(HWND parent, int controlId) {

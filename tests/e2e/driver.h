@@ -75,13 +75,9 @@ RECT ClientOnScreen(HWND window);
 // user moves it.
 void PointAt(HWND parent, int controlId);
 void PointTo(HWND window, POINT client);
-// A press and a release of the left button at a point of a window's client area, or at the
-// middle of a control.
-void Click(HWND window, POINT client);
+// A press and a release of the left button at the middle of a control.
 void ClickControl(HWND parent, int controlId);
 
-// Where the program keeps the allowed titles, under HKEY_LOCAL_MACHINE.
-constexpr char kTitlesKey[] = "SOFTWARE\\Tessaly\\Popup\\Windows";
 // The viewer's controls, by their names in its layout.
 inline const int kAllowedList = ControlId("VexorPopupViewer", "OKPopups");
 inline const int kHideButton = ControlId("VexorPopupViewer", "cmdhide");

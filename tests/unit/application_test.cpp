@@ -233,8 +233,9 @@ TEST_F(AllowedTitlesTest, LoadTakesADwordAsDigitsAndBytesUpToTheFirstZeroAndRewr
     registry.Put(sim::kMachine, sim::kTitlesKey, "Window2", kRegBinary, {'A', 'd', 0, 'x'});
     registry.Put(sim::kMachine, sim::kTitlesKey, "Window3", 11, {1, 2, 3, 4, 5, 6, 7, 8});
     registry.Put(sim::kMachine, sim::kTitlesKey, "Window4", kRegBinary, {});
+    Put("Window10", "Ten");  // by its number, after Window5
     Put("Window5", std::string(1 << 20, 'M'));
-    EXPECT_EQ(store_.Load(), (Texts{"-2", "Ad", std::string(1 << 20, 'M')}));  // what gives no text is skipped
+    EXPECT_EQ(store_.Load(), (Texts{"-2", "Ad", std::string(1 << 20, 'M'), "Ten"}));  // what gives no text is skipped
     for (const char* name : {"Window07", "window1", "Foo"}) Put(name, "old");
     const Texts list = {"A - Internet Explorer", "", "Same", "Same", "Caf\xE9"};
     EXPECT_TRUE(store_.Rewrite(list));
@@ -244,6 +245,13 @@ TEST_F(AllowedTitlesTest, LoadTakesADwordAsDigitsAndBytesUpToTheFirstZeroAndRewr
     EXPECT_TRUE(store_.Rewrite(list) && registry.calls - callsBefore == 4 + 3);
     EXPECT_TRUE(store_.Rewrite({"", ""}) && store_.Load().empty());  // no title: no key, and the load makes none
     EXPECT_FALSE(registry.KeyExists(sim::kMachine, sim::kTitlesKey));
+}
+
+// Thousands of allowed titles come back whole at the next start.
+TEST_F(AppTest, ThousandsOfAllowedTitlesLoadWhole) {
+    for (int i = 4999; i >= 0; --i) Put("Window" + std::to_string(i), "t" + std::to_string(i));
+    app.Viewer().GetSettings();
+    EXPECT_TRUE(lists.OKPopups.Count() == 5000 && lists.OKPopups.At(4999) == "t4999");
 }
 
 TEST_F(AllowedTitlesTest, CutShortOrRefusedAtAnyCallARewriteKeepsEveryTitleAndSucceedsOnlyWhenComplete) {

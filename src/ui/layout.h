@@ -8,7 +8,7 @@
 
 namespace vexor {
 
-enum class ControlKind { List, Label, LabelButton, CommandButton, Frame, Picture };
+enum class ControlKind { List, Label, LabelButton, CommandButton, Frame, Picture };  // the views index tables by it
 
 enum class FontKind {
     WindowDefault,        // the toolkit's default window font: "MS Sans Serif" 8.25 pt

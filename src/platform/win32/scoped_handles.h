@@ -7,7 +7,8 @@
 
 namespace vexor::win32 {
 
-template <typename Handle, typename Closer>
+// Close is the system's own function that frees this kind of handle.
+template <typename Handle, auto Close>
 class Scoped {
 public:
     Scoped() = default;
@@ -24,7 +25,7 @@ public:
     Handle Get() const { return handle_; }
     explicit operator bool() const { return handle_ != Handle{}; }
     void Reset(Handle handle = Handle{}) {
-        if (handle_ != Handle{}) Closer{}(handle_);
+        if (handle_ != Handle{}) Close(handle_);
         handle_ = handle;
     }
     Handle Release() { return std::exchange(handle_, Handle{}); }
@@ -33,27 +34,11 @@ private:
     Handle handle_{};
 };
 
-struct WindowCloser {
-    void operator()(HWND window) const { DestroyWindow(window); }
-};
-struct FontCloser {
-    void operator()(HFONT font) const { DeleteObject(font); }
-};
-struct IconCloser {
-    void operator()(HICON icon) const { DestroyIcon(icon); }
-};
-struct MenuCloser {
-    void operator()(HMENU menu) const { DestroyMenu(menu); }
-};
-struct KernelCloser {
-    void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-
-using ScopedWindow = Scoped<HWND, WindowCloser>;
-using ScopedFont = Scoped<HFONT, FontCloser>;
-using ScopedIcon = Scoped<HICON, IconCloser>;
-using ScopedMenu = Scoped<HMENU, MenuCloser>;
-using ScopedHandle = Scoped<HANDLE, KernelCloser>;
+using ScopedWindow = Scoped<HWND, &DestroyWindow>;
+using ScopedFont = Scoped<HFONT, &DeleteObject>;
+using ScopedIcon = Scoped<HICON, &DestroyIcon>;
+using ScopedMenu = Scoped<HMENU, &DestroyMenu>;
+using ScopedHandle = Scoped<HANDLE, &CloseHandle>;
 
 // A window's device context, released when it goes.
 class ScopedGetDC {

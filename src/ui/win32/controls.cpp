@@ -25,26 +25,18 @@ struct ClassAndStyle {
     DWORD style;
 };
 
-ClassAndStyle ClassFor(ControlKind kind) {
-    switch (kind) {
-        case ControlKind::List:
-            return {"LISTBOX", WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT};
-        case ControlKind::Label:
-            // SS_NOTIFY: a label takes its own pointer moves instead of passing them through.
-            return {"STATIC", SS_LEFT | SS_NOTIFY};
-        case ControlKind::LabelButton:
-            // A button that draws itself as its label: screen readers read it as a button named by
-            // its caption, and the keyboard can reach it.
-            return {"BUTTON", BS_OWNERDRAW};
-        case ControlKind::CommandButton:
-            return {"BUTTON", BS_PUSHBUTTON};
-        case ControlKind::Frame:
-            return {"BUTTON", BS_GROUPBOX};
-        case ControlKind::Picture:
-            return {"STATIC", SS_ICON | SS_REALSIZEIMAGE};
-    }
-    return {"STATIC", 0};
-}
+// By ControlKind.
+const ClassAndStyle kControlClasses[] = {
+    {"LISTBOX", WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT},
+    // SS_NOTIFY: a label takes its own pointer moves instead of passing them through.
+    {"STATIC", SS_LEFT | SS_NOTIFY},
+    // A label-button is a button that draws itself as its label: screen readers read it as a
+    // button named by its caption, and the keyboard can reach it.
+    {"BUTTON", BS_OWNERDRAW},
+    {"BUTTON", BS_PUSHBUTTON},
+    {"BUTTON", BS_GROUPBOX},  // a frame
+    {"STATIC", SS_ICON | SS_REALSIZEIMAGE},
+};
 
 }  // namespace
 
@@ -81,21 +73,8 @@ Scale Scale::OfScreen() {
 }
 
 Fonts::Fonts(const Scale& scale)
-    : windowDefault_(MakeFont("MS Sans Serif", scale, false)),
-      microsoftSansSerif_(MakeFont("Microsoft Sans Serif", scale, false)),
-      labelButton_(MakeFont("MS Sans Serif", scale, true)) {}
-
-HFONT Fonts::For(FontKind kind) const {
-    switch (kind) {
-        case FontKind::MicrosoftSansSerif:
-            return microsoftSansSerif_.Get();
-        case FontKind::LabelButton:
-            return labelButton_.Get();
-        case FontKind::WindowDefault:
-            break;
-    }
-    return windowDefault_.Get();
-}
+    : byKind{MakeFont("MS Sans Serif", scale, false), MakeFont("Microsoft Sans Serif", scale, false),
+             MakeFont("MS Sans Serif", scale, true)} {}
 
 std::map<int, HWND> CreateControls(HWND parent, const ControlSpec* begin, const ControlSpec* end, const Scale& scale,
                                    const Fonts& fonts) {
@@ -108,7 +87,7 @@ std::map<int, HWND> CreateControls(HWND parent, const ControlSpec* begin, const 
             left += rows.at(row->parentId)->left;
             top += rows.at(row->parentId)->top;
         }
-        ClassAndStyle kind = ClassFor(row->kind);
+        ClassAndStyle kind = kControlClasses[static_cast<int>(row->kind)];
         // A label one line high shows as much of its text as fits instead of wrapping it away.
         if (row->kind == ControlKind::Label && row->height <= 255) kind.style = SS_LEFTNOWORDWRAP | SS_NOTIFY;
         if (row->tabIndex >= 0) kind.style |= WS_TABSTOP;

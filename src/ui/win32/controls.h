@@ -20,15 +20,11 @@ struct Scale {
     static Scale OfScreen();
 };
 
-class Fonts {
-public:
+// The three fonts of the layouts at the screen's scale, by FontKind.
+struct Fonts {
     explicit Fonts(const Scale& scale);
-    HFONT For(FontKind kind) const;
-
-private:
-    ScopedFont windowDefault_;
-    ScopedFont microsoftSansSerif_;
-    ScopedFont labelButton_;
+    HFONT For(FontKind kind) const { return byKind[static_cast<int>(kind)].Get(); }
+    ScopedFont byKind[3];
 };
 
 // Creates the table's controls as children of parent, in table order; a frame's controls are

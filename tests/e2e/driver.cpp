@@ -1,7 +1,6 @@
 #include "e2e/driver.h"
 
 #include <commctrl.h>
-#include <oleacc.h>
 #include <shlwapi.h>
 
 #include <algorithm>
@@ -386,25 +385,6 @@ HWND Balloon() {
         if ((GetWindowLongA(tip, GWL_STYLE) & TTS_BALLOON) && std::string(owner) == "Shell_TrayWnd") return tip;
     }
     return nullptr;
-}
-
-std::string AccessibleName(HWND control) {
-    char kind[32] = {};
-    GetClassNameA(control, kind, sizeof(kind));
-    IAccessible* accessible = nullptr;
-    BSTR name = nullptr;
-    VARIANT self{};
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
-                                          reinterpret_cast<void**>(&accessible)))) return kind;
-    accessible->get_accName(self, &name);
-    accessible->Release();
-    char narrow[256] = {};
-    if (name) WideCharToMultiByte(CP_ACP, 0, name, -1, narrow, sizeof(narrow), nullptr, nullptr);
-    const std::string text = std::string(kind) + " " + narrow;
-    SysFreeString(name);
-    return text;
 }
 
 int FocusedControl(HWND viewer) {

@@ -144,9 +144,6 @@ int TextWidth(const LOGFONTA& font, const std::string& text);
 
 // The balloon shown at the tray icon (a visible balloon tooltip owned by the taskbar that holds the icon), or null.
 HWND Balloon();
-// A control as a screen reader names it: its window class and its accessible name; the role
-// reads as a client window under Wine.
-std::string AccessibleName(HWND control);
 // The control of the viewer's process that has the keyboard focus, by identifier.
 int FocusedControl(HWND viewer);
 

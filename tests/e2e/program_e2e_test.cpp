@@ -12,7 +12,6 @@
 #include <tuple>
 
 #include "e2e/driver.h"
-#include "platform/win32/win32_shell.h"
 
 namespace vexor::e2e {
 namespace {
@@ -195,11 +194,6 @@ TEST_F(VexorE2E, ViewerShowsItsControlsAtTheTablesPlacesHighlightsUnderThePointe
     for (const Seen& control : seen) {
         const RECT r = WindowOnScreen(GetDlgItem(vexor.viewer, control.id));
         EXPECT_EQ(ControlText(vexor.viewer, control.id), control.text);
-        // What a screen reader reads: "Hide" and the label-buttons are buttons named by their captions.
-        // (A 64-bit test gets no accessible object for them from Wine: E_NOINTERFACE.)
-        if (sizeof(void*) == 4 && (control.id == kHideButton || control.top == 1200)) {
-            EXPECT_EQ(AccessibleName(GetDlgItem(vexor.viewer, control.id)), "Button " + std::string(control.text));
-        }
         EXPECT_NEAR(r.left - client.left, Px(control.left), slack) << control.text;
         EXPECT_EQ(r.top - client.top, Px(control.top)) << control.text;
         EXPECT_EQ(r.bottom - r.top, Px(control.height)) << control.text;
@@ -393,27 +387,6 @@ TEST_F(VexorE2E, RunningInstanceThatDeniesOrDoesNotAnswerIsToldAndTheStartEndsNo
     EXPECT_TRUE(FindWindows("VexorPopupViewer").empty());
     ASSERT_TRUE(AnswerMessageBox(box, IDOK));
     EXPECT_EQ(later.WaitForExit(), 1);
-}
-
-// The icon's records as Shell_NotifyIconA takes them, in this build's own layout: the sizes of
-// the first record and of the first with balloon fields (Wine, like Windows XP, drops a balloon
-// asked with any other size).
-TEST(TrayRecordTest, ThePlatformRecordsReadBackAsWrittenWithTheSizesThatCarryTheirFields) {
-    const bool wide = sizeof(void*) == 8;
-    const NOTIFYICONDATAA data = win32::ToNotifyIconData(MakeTrayIconData(0xFFFF8004, 1, 7, 512, 0x2A, "Vexor 2003"));
-    EXPECT_EQ(data.cbSize, wide ? 104u : 88u);
-    EXPECT_EQ(data.hWnd, reinterpret_cast<HWND>(static_cast<INT_PTR>(-32764)));  // sign-extended
-    EXPECT_EQ(data.uID, 1u);
-    EXPECT_EQ(data.uFlags, 7u);
-    EXPECT_EQ(data.uCallbackMessage, 512u);
-    EXPECT_EQ(data.hIcon, reinterpret_cast<HICON>(static_cast<INT_PTR>(0x2A)));
-    EXPECT_STREQ(data.szTip, "Vexor 2003");
-    const NOTIFYICONDATAA balloon = win32::ToNotifyIconData(MakeBalloonData(0xFFFF8004, 1, "Pop-up hidden", "Ad\nClick"));
-    EXPECT_EQ(balloon.cbSize, wide ? 504u : 488u);
-    EXPECT_EQ(balloon.hWnd, data.hWnd);
-    EXPECT_EQ(balloon.uID + balloon.uFlags + balloon.dwInfoFlags, 1u + 0x10 + 0x11);  // NIF_INFO; NIIF_INFO | NIIF_NOSOUND
-    EXPECT_STREQ(balloon.szInfoTitle, "Pop-up hidden");
-    EXPECT_STREQ(balloon.szInfo, "Ad\nClick");
 }
 
 }  // namespace

@@ -209,24 +209,6 @@ struct AllowedTitlesTest : AppTest {
     AllowedTitleStore store_{module_, 32767};
 };
 
-TEST_F(AllowedTitlesTest, AValueThatGrewIsReadOnceMoreSkippedWhenItGrewAgainAndFailsARewriteThatMustRemoveIt) {
-    // Reads: the key's information, value 0, value 1; after a growth, the information and value 1 again.
-    const std::pair<std::vector<int>, Texts> cases[] = {{{3}, {"Window0", std::string(3000, 'g'), "Window2"}},
-                                                         {{3, 5}, {"Window0", "Window2"}}};
-    for (const auto& [growAt, loaded] : cases) {
-        for (const char* name : {"Window0", "Window1", "Window2"}) Put(name, name);
-        int reads = 0;
-        registry.beforeQuery = [&, &growAt = growAt] {
-            if (std::count(growAt.begin(), growAt.end(), ++reads)) Put("Window1", std::string(1000 * reads, 'g'));
-        };
-        EXPECT_EQ(store_.Load(), loaded);
-    }
-    Put("Window5", "stale");  // growing before every read, it cannot be listed to be removed
-    int reads = 0;
-    registry.beforeQuery = [&] { Put("Window5", std::string(10000 * ++reads, 's')); };
-    EXPECT_FALSE(store_.Rewrite({"kept"}));
-}
-
 TEST_F(AllowedTitlesTest, LoadTakesADwordAsDigitsAndBytesUpToTheFirstZeroAndRewriteStoresEachEntryAtItsPositionOnly) {
     Put("Window0", "");
     registry.Put(sim::kMachine, sim::kTitlesKey, "Window1", kRegDword, {0xFE, 0xFF, 0xFF, 0xFF});
@@ -252,36 +234,6 @@ TEST_F(AppTest, ThousandsOfAllowedTitlesLoadWhole) {
     for (int i = 4999; i >= 0; --i) Put("Window" + std::to_string(i), "t" + std::to_string(i));
     app.Viewer().GetSettings();
     EXPECT_TRUE(lists.OKPopups.Count() == 5000 && lists.OKPopups.At(4999) == "t4999");
-}
-
-TEST_F(AllowedTitlesTest, CutShortOrRefusedAtAnyCallARewriteKeepsEveryTitleAndSucceedsOnlyWhenComplete) {
-    // The commands' changes, with only the nth call refused (a failed write), then every call from the
-    // nth on (the process ended there), each over a fresh registry.
-    const Texts before = {"A", "B", "A", "C", "D"};
-    for (const Texts& after :
-         {Texts{"A", "B", "A", "C", "D", "E"}, Texts{"B", "A", "C", "D"}, Texts{"A", "A", "C", "D"},
-          Texts{"A", "B", "C", "D"}, Texts{"A", "B", "A", "D"}, Texts{"A", "B", "A", "C"}, Texts{"E"}, Texts{}}) {
-        bool finished = false;
-        for (long n = 0; !finished; ++n) {
-            for (const bool onlyThatCall : {true, false}) {
-                SCOPED_TRACE(::testing::PrintToString(after) + ", call " + std::to_string(n) +
-                             (onlyThatCall ? "" : " on"));
-                registry = sim::SimRegistry();
-                ASSERT_TRUE(store_.Rewrite(before));
-                registry.refuse = [&, call = 0L]() mutable { return onlyThatCall ? call++ == n : call++ >= n; };
-                finished = store_.Rewrite(after);
-                registry.refuse = nullptr;
-                const Texts titles = store_.Load();
-                for (const std::string title : {"A", "B", "C", "D"}) {
-                    auto count = [&](const Texts& list) { return std::count(list.begin(), list.end(), title); };
-                    EXPECT_GE(count(titles), std::min(count(before), count(after))) << title << " lost";
-                }
-                EXPECT_TRUE(!finished || titles == after)
-                    << "success reported with " << ::testing::PrintToString(titles);
-            }
-        }
-    }
-    registry = sim::SimRegistry();  // the keys left open where the process ended
 }
 
 using Notification = std::pair<std::uint32_t, TrayIconRecord>;

@@ -220,10 +220,7 @@ class SimRegistry : public RegistryApi {
     using U32 = std::uint32_t;
 
 public:
-    bool denyMachineWrites = false;  // a user without write rights there: every change gives 5
-    // Asked before every call: a refused call fails with 21 and changes nothing. Refusing every call
-    // from the Nth on is a process that ended there; refusing only the Nth, one failed write.
-    std::function<bool()> refuse;
+    RegistryKey deniedRoot = 0;  // a root the user has no write rights in: every change there gives 5
     // Runs before every call that reads values: a value can change between two queries of one read.
     std::function<void()> beforeQuery;
     long calls = 0;
@@ -251,14 +248,14 @@ public:
     int OpenHandles() const { return static_cast<int>(handles_.size()); }
 
     long RegOpenKeyExA(RegistryKey root, const std::string& path, U32 access, RegistryKey* key) override {
-        if (!Answering()) return kErrorNotReady;
+        Count();
         if (!KeyExists(root, path)) return kErrorFileNotFound;
         if ((access & kKeySetValue) && WriteDenied(root)) return kErrorAccessDenied;
         handles_[*key = nextHandle_++] = {FullPath(root, path), access};
         return kErrorSuccess;
     }
     long RegCreateKeyExA(RegistryKey root, const std::string& path, RegistryKey* key) override {
-        if (!Answering()) return kErrorNotReady;
+        Count();
         if (!KeyExists(root, path) && WriteDenied(root)) return kErrorAccessDenied;
         CreatePath(root, path);
         handles_[*key = nextHandle_++] = {FullPath(root, path), 0};
@@ -278,7 +275,7 @@ public:
         return error;
     }
     long RegDeleteKeyA(RegistryKey root, const std::string& path) override {
-        if (!Answering()) return kErrorNotReady;
+        Count();
         const std::string full = FullPath(root, path);
         if (!keys_.count(full)) return kErrorFileNotFound;
         auto next = keys_.lower_bound(full + "\\");
@@ -288,7 +285,7 @@ public:
         return kErrorSuccess;
     }
     long RegCloseKey(RegistryKey key) override {
-        if (!Answering()) return kErrorNotReady;
+        Count();
         return handles_.erase(key) ? kErrorSuccess : kErrorInvalidHandle;
     }
     long RegEnumValueA(RegistryKey key, U32 index, char* name, U32* nameLength, U32* type, std::uint8_t* data,
@@ -325,8 +322,6 @@ public:
     }
 
 private:
-    static constexpr long kErrorNotReady = 21;
-
     struct Value {  // the name as first written
         std::string name;
         U32 type;
@@ -357,15 +352,13 @@ private:
         *length = size;
         return fits ? kErrorSuccess : kErrorMoreData;
     }
-    bool WriteDenied(RegistryKey root) const { return denyMachineWrites && root == kHkeyLocalMachine; }
-    bool Answering(bool readsValues = false) {
+    bool WriteDenied(RegistryKey root) const { return root == deniedRoot; }
+    void Count(bool readsValues = false) {
         ++calls;
-        if (refuse && refuse()) return false;
         if (readsValues && beforeQuery) beforeQuery();
-        return true;
     }
     std::pair<long, Key*> Access(RegistryKey handle, U32 neededAccess, bool readsValues = false) {
-        if (!Answering(readsValues)) return {kErrorNotReady, nullptr};
+        Count(readsValues);
         auto opened = handles_.find(handle);
         if (opened == handles_.end()) return {kErrorInvalidHandle, nullptr};
         if ((opened->second.second & neededAccess) != neededAccess) return {kErrorAccessDenied, nullptr};

@@ -483,7 +483,7 @@ TEST_F(AppTest, DeleteRemovesOnlyTheSelectedEntryAndDeleteAllAsksFirstAndSparesT
 
 TEST_F(AppTest, FailedSavesAreReportedAfterTheCheckRunsAgainAndReloadsShowWhatIsStored) {
     Store({{"Window0", "Stored"}});
-    registry.denyMachineWrites = true;
+    registry.deniedRoot = sim::kMachine;
     TrapPopup("Offer - Internet Explorer");
     // No message may wait for an answer while monitoring is held.
     toolkit.onMessageBox = [this] { EXPECT_TRUE(Timer1().Enabled()); };
@@ -564,7 +564,7 @@ TEST(NoticeSwitchTest, ReadAtStartToggledFromTheMenuAndSavedForTheUser) {
         EXPECT_EQ(sim.shell.balloons.size(), on ? 0u : 2u) << type;
     }
     SimApp refused;
-    refused.registry.refuse = [] { return true; };
+    refused.registry.deniedRoot = 0x80000001;  // the user's own key
     refused.app.MenuItem_Click(TrayItem::mnotify);
     EXPECT_FALSE(refused.app.Tray().notifyWhenHiding);
     EXPECT_EQ(refused.Told("The notification setting could not be saved to the registry."), 1);

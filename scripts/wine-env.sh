@@ -136,7 +136,7 @@ vexor_finished() {
 # vexor_shot CTL_EXE CLASS TITLE FILE.png [caption]: the window (or its title bar) once it
 # holds still, without a date: the same picture gives the same file.
 vexor_shot() {
-  local bmp="${4%.png}.bmp"
-  vexor_wine "$1" shot "$2" "$3" "$(vexor_winpath "$bmp")" ${5:+"$5"} >/dev/null 2>&1 &&
-    /usr/bin/convert "$bmp" -strip "$4" && rm -f "$bmp"
+  local ppm="${4%.png}.ppm"
+  vexor_wine "$1" shot "$2" "$3" "$(vexor_winpath "$ppm")" ${5:+"$5"} >/dev/null 2>&1 &&
+    /usr/bin/convert "$ppm" -strip "$4" && rm -f "$ppm"
 }

@@ -19,7 +19,7 @@
 //   vexor_ctl box CAPTION TEXT BUTTONS       a question with that text and exactly
 //                                            the buttons BUTTONS among 1 OK, 2 Cancel, 6 Yes, 7 No ("6,7")
 //   vexor_ctl answer CAPTION BUTTON          clicks a button of the message box; fails without it
-//   vexor_ctl shot CLASS TITLE FILE.bmp [caption]  the shown window's rectangle as seen on screen,
+//   vexor_ctl shot CLASS TITLE FILE.ppm [caption]  the shown window's rectangle as seen on screen,
 //                                            once it holds still, not blank; with "caption",
 //                                            only its title bar
 //   vexor_ctl run COMMANDLINE [MS]           starts the command line as Windows does (no shell, the
@@ -47,28 +47,15 @@ HWND Visible(const char* className, const std::string& title) {
     return found.empty() ? nullptr : found.front();
 }
 
-// A 24-bit bitmap file, bottom row first.
-bool WriteBitmap(const Pixels& pixels, const char* path) {
-    const int width = pixels.Width();
-    const int height = pixels.area.bottom - pixels.area.top;
-    const int stride = (width * 3 + 3) & ~3;
-    std::vector<BYTE> data(static_cast<size_t>(stride * height), 0);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            BYTE* p = &data[static_cast<size_t>((height - 1 - y) * stride + 3 * x)];
-            const COLORREF c = pixels.At(x, y);
-            p[0] = GetBValue(c), p[1] = GetGValue(c), p[2] = GetRValue(c);
-        }
-    }
-    BITMAPINFOHEADER info{sizeof(info), width, height, 1, 24, BI_RGB, static_cast<DWORD>(data.size()), 0, 0, 0, 0};
-    BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof(file) + sizeof(info) + data.size()), 0, 0,
-                          sizeof(file) + sizeof(info)};
+// A binary portable pixmap: a short text header, then each pixel's red, green and blue, row by row.
+bool WritePixmap(const Pixels& pixels, const char* path) {
+    std::string data = "P6\n" + std::to_string(pixels.Width()) + " " +
+                       std::to_string(pixels.area.bottom - pixels.area.top) + "\n255\n";
+    for (COLORREF c : pixels.colors) data += {char(GetRValue(c)), char(GetGValue(c)), char(GetBValue(c))};
     FILE* out = std::fopen(path, "wb");
     if (out == nullptr) return false;
-    std::fwrite(&file, sizeof(file), 1, out);
-    std::fwrite(&info, sizeof(info), 1, out);
-    std::fwrite(data.data(), 1, data.size(), out);
-    return std::fclose(out) == 0;
+    const bool written = std::fwrite(data.data(), 1, data.size(), out) == data.size();
+    return std::fclose(out) == 0 && written;
 }
 
 }  // namespace
@@ -156,7 +143,7 @@ int main(int argc, char** argv) {
             return !pixels.colors.empty() && pixels.Width() == last.Width() && pixels.colors == last.colors;
         });
         ok = ok && !pixels.colors.empty() &&
-             pixels.Count(pixels.colors.front()) < static_cast<int>(pixels.colors.size()) && WriteBitmap(pixels, argv[4]);
+             pixels.Count(pixels.colors.front()) < static_cast<int>(pixels.colors.size()) && WritePixmap(pixels, argv[4]);
     } else if (command == "run") {
         STARTUPINFOA startup{};
         startup.cb = sizeof(startup);
